@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine_state.h"
+
+#include <cstdint>
+
+namespace vemlik {
+
+// Packs a dimension vector into decimal digits, one per base position (digit = exponent + 4,
+// units digit for m, leading zero exponents left out). Computed wide: exponents outside
+// -4 to +5, or very large ones, give digits or codes that a 32-bit code cannot hold.
+std::int64_t encodeDimensionCode(const DimensionVector& vector);
+
+// Unpacks a dimension code into positions 0 to 7 of the vector (the digit 0 reads as exponent 0)
+// and returns the highest position whose exponent is not 0, or 0 when all are 0.
+int decodeDimensionCode(std::int32_t code, DimensionVector& vector);
+
+} // namespace vemlik

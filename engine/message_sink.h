@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace vemlik {
+
+// Where the engine's messages go: the program shows each in a modal box with an exclamation
+// icon and an OK button; tests record them. The engine goes on only after the call returns.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void showMessage(std::string_view text) = 0;
+};
+
+} // namespace vemlik
