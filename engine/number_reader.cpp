@@ -1,0 +1,239 @@
+#include "number_reader.h"
+
+#include "text_scanning.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace vemlik {
+
+namespace {
+
+// How strictly a text is read as a number.
+struct ScanRules {
+    bool skipsBlanks;  // blanks, tabs and line feeds anywhere are passed over
+    bool commaIsPoint; // "," may stand for the decimal point
+};
+
+constexpr ScanRules kLeadingNumber{true, false};
+constexpr ScanRules kWholeFactor{false, true};
+
+// The characters of a number as far as they go, rewritten for std::from_chars
+// ("-", digits, ".", digits, "e", sign, digits), which never depends on the locale.
+struct ScannedNumber {
+    std::string text;
+    std::size_t end = 0; // index just past the last character examined
+    bool hasDigits = false;
+    bool negative = false;
+    // Power of ten of the first non-zero mantissa digit and the exponent written, both capped,
+    // so that a number too large or too small for a double can be told apart.
+    std::int64_t leadingPower = 0;
+    std::int64_t exponent = 0;
+};
+
+constexpr std::int64_t kPowerCap = 1'000'000'000;
+
+bool isSkipped(char character) {
+    return character == ' ' || character == '\t' || character == '\n';
+}
+
+bool isExponentLetter(char character) {
+    return character == 'E' || character == 'e' || character == 'D' || character == 'd';
+}
+
+class NumberScanner {
+public:
+    NumberScanner(std::string_view text, ScanRules rules) : text_(text), rules_(rules) {}
+
+    ScannedNumber scan() {
+        skip();
+        if (at('+') || at('-')) {
+            number_.negative = text_[index_] == '-';
+            next();
+        }
+        scanMantissa();
+        if (number_.hasDigits) {
+            scanExponent();
+        }
+        number_.end = index_;
+        return number_;
+    }
+
+private:
+    bool atEnd() const { return index_ >= text_.size(); }
+    bool at(char character) const { return !atEnd() && text_[index_] == character; }
+    bool atDigit() const { return !atEnd() && isDecimalDigit(text_[index_]); }
+
+    void skip() {
+        while (rules_.skipsBlanks && !atEnd() && isSkipped(text_[index_])) {
+            ++index_;
+        }
+    }
+
+    void next() {
+        ++index_;
+        skip();
+    }
+
+    void scanMantissa() {
+        bool nonZeroSeen = false;
+        bool pointSeen = false;
+        std::int64_t fractionDigits = 0;
+        while (!atEnd()) {
+            const char character = text_[index_];
+            if (isDecimalDigit(character)) {
+                number_.text += character;
+                number_.hasDigits = true;
+                if (pointSeen) {
+                    fractionDigits = std::min(fractionDigits + 1, kPowerCap);
+                    if (!nonZeroSeen && character != '0') {
+                        nonZeroSeen = true;
+                        number_.leadingPower = -fractionDigits;
+                    }
+                } else if (nonZeroSeen) {
+                    number_.leadingPower = std::min(number_.leadingPower + 1, kPowerCap);
+                } else if (character != '0') {
+                    nonZeroSeen = true;
+                }
+            } else if (!pointSeen &&
+                       (character == '.' || (rules_.commaIsPoint && character == ','))) {
+                number_.text += '.';
+                pointSeen = true;
+            } else {
+                break;
+            }
+            next();
+        }
+    }
+
+    // Taken only when at least one digit follows the letter and its sign.
+    void scanExponent() {
+        if (atEnd() || !isExponentLetter(text_[index_])) {
+            return;
+        }
+        const std::size_t letterIndex = index_;
+        next();
+        bool negative = false;
+        if (at('+') || at('-')) {
+            negative = text_[index_] == '-';
+            next();
+        }
+        if (!atDigit()) {
+            index_ = letterIndex;
+            return;
+        }
+        number_.text += negative ? "e-" : "e";
+        std::int64_t exponent = 0;
+        while (atDigit()) {
+            number_.text += text_[index_];
+            exponent = std::min(exponent * 10 + (text_[index_] - '0'), kPowerCap);
+            next();
+        }
+        number_.exponent = negative ? -exponent : exponent;
+    }
+
+    std::string_view text_;
+    ScanRules rules_;
+    std::size_t index_ = 0;
+    ScannedNumber number_;
+};
+
+// std::from_chars leaves its result untouched when the number is out of range; it is then
+// either beyond the largest double or below the smallest.
+double valueOf(const ScannedNumber& number) {
+    double magnitude = 0;
+    const char* first = number.text.data();
+    const auto [end, error] = std::from_chars(first, first + number.text.size(), magnitude);
+    if (error == std::errc::result_out_of_range) {
+        magnitude = number.leadingPower + number.exponent > 0
+                        ? std::numeric_limits<double>::infinity()
+                        : 0.0;
+    }
+    return number.negative ? -magnitude : magnitude;
+}
+
+int radixDigit(char character) {
+    if (isDecimalDigit(character)) {
+        return character - '0';
+    }
+    if (character >= 'A' && character <= 'F') {
+        return character - 'A' + 10;
+    }
+    if (character >= 'a' && character <= 'f') {
+        return character - 'a' + 10;
+    }
+    return -1;
+}
+
+int radixOf(char letter) {
+    if (letter == 'H' || letter == 'h') {
+        return 16;
+    }
+    if (letter == 'O' || letter == 'o') {
+        return 8;
+    }
+    return 0;
+}
+
+std::size_t skippedFrom(std::string_view text, std::size_t index) {
+    while (index < text.size() && isSkipped(text[index])) {
+        ++index;
+    }
+    return index;
+}
+
+std::string_view withoutSurroundingWhitespace(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+double readNumber(std::string_view text) {
+    const ScannedNumber number = NumberScanner(text, kLeadingNumber).scan();
+    return number.hasDigits ? valueOf(number) : 0.0;
+}
+
+double readNumberWithRadix(std::string_view text) {
+    std::size_t index = skippedFrom(text, 0);
+    if (index + 1 >= text.size() || text[index] != '&') {
+        return readNumber(text);
+    }
+    const int radix = radixOf(text[index + 1]);
+    if (radix == 0) {
+        return readNumber(text);
+    }
+    double value = 0;
+    for (index = skippedFrom(text, index + 2); index < text.size();
+         index = skippedFrom(text, index + 1)) {
+        const int digit = radixDigit(text[index]);
+        if (digit < 0 || digit >= radix) {
+            break;
+        }
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+std::optional<double> parseFactorText(std::string_view text) {
+    const std::string_view trimmed = withoutSurroundingWhitespace(text);
+    const ScannedNumber number = NumberScanner(trimmed, kWholeFactor).scan();
+    if (!number.hasDigits || number.end != trimmed.size()) {
+        return std::nullopt;
+    }
+    const double value = valueOf(number);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace vemlik

@@ -1,0 +1,223 @@
+#include "result_format.h"
+
+#include "dimension_code.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace vemlik {
+
+namespace {
+
+enum class Notation { Fixed, Scientific };
+
+struct MagnitudeClass {
+    Notation notation;
+    int decimals;
+    bool exponentAlwaysSigned;
+};
+
+// Tried from the top; each threshold is the double nearest to the decimal written.
+MagnitudeClass magnitudeClass(double magnitude) {
+    if (magnitude > 9999.0) {
+        return {Notation::Scientific, 4, true};
+    }
+    if (magnitude > 99.99) {
+        return {Notation::Fixed, 2, false};
+    }
+    if (magnitude > 9.999) {
+        return {Notation::Fixed, 3, false};
+    }
+    if (magnitude > 0.9999) {
+        return {Notation::Fixed, 4, false};
+    }
+    if (magnitude > 0.09999) {
+        return {Notation::Fixed, 5, false};
+    }
+    if (magnitude > 0.009999) {
+        return {Notation::Fixed, 6, false};
+    }
+    return {Notation::Scientific, 4, false};
+}
+
+// A non-negative value as significant decimal digits d0 d1 d2 ... meaning d0.d1d2... × 10^exponent.
+struct DecimalDigits {
+    std::array<char, 24> digits{};
+    int count = 0;
+    int exponent = 0;
+};
+
+DecimalDigits significantDigits(double magnitude, int count) {
+    std::array<char, 48> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific, count - 1);
+    DecimalDigits decimal;
+    const char* character = buffer.data();
+    for (; *character != 'e'; ++character) {
+        if (*character != '.') {
+            decimal.digits[static_cast<std::size_t>(decimal.count++)] = *character;
+        }
+    }
+    ++character;
+    if (*character == '+') {
+        ++character;
+    }
+    std::from_chars(character, written.ptr, decimal.exponent);
+    return decimal;
+}
+
+// The first `kept` digits (zeros past the last one), rounded half away from zero by the digit
+// after them; a carry may add a leading "1". With nothing kept, the result is "0" or "1".
+std::string roundedDigits(const DecimalDigits& decimal, int kept) {
+    std::string text;
+    for (int index = 0; index < kept; ++index) {
+        text += index < decimal.count ? decimal.digits[static_cast<std::size_t>(index)] : '0';
+    }
+    const bool roundsUp =
+        kept >= 0 && kept < decimal.count && decimal.digits[static_cast<std::size_t>(kept)] >= '5';
+    if (roundsUp) {
+        std::size_t index = text.size();
+        while (index > 0 && text[index - 1] == '9') {
+            text[--index] = '0';
+        }
+        if (index == 0) {
+            text.insert(text.begin(), '1');
+        } else {
+            ++text[index - 1];
+        }
+    }
+    return text.empty() ? "0" : text;
+}
+
+std::string fixedText(const DecimalDigits& decimal, int decimals,
+                      std::string_view decimalSeparator) {
+    std::string digits = roundedDigits(decimal, decimal.exponent + 1 + decimals);
+    const auto fractionSize = static_cast<std::size_t>(decimals);
+    if (digits.size() <= fractionSize) {
+        digits.insert(0, fractionSize + 1 - digits.size(), '0');
+    }
+    const std::size_t integerSize = digits.size() - fractionSize;
+    std::string text = digits.substr(0, integerSize);
+    text += decimalSeparator;
+    text += std::string_view(digits).substr(integerSize);
+    return text;
+}
+
+// One digit before the separator; a carry (9,99995 to 10,0000) moves into the exponent.
+std::string scientificText(const DecimalDigits& decimal, int decimals, bool exponentAlwaysSigned,
+                           std::string_view decimalSeparator) {
+    const auto mantissaSize = static_cast<std::size_t>(decimals + 1);
+    std::string mantissa = roundedDigits(decimal, decimals + 1);
+    int exponent = decimal.exponent;
+    if (mantissa.size() > mantissaSize) {
+        mantissa.pop_back();
+        ++exponent;
+    }
+    std::string text(1, mantissa.front());
+    text += decimalSeparator;
+    text += std::string_view(mantissa).substr(1);
+    text += 'E';
+    if (exponent < 0) {
+        text += '-';
+    } else if (exponentAlwaysSigned) {
+        text += '+';
+    }
+    const std::string exponentDigits = std::to_string(std::abs(exponent));
+    if (exponentDigits.size() < 2) {
+        text += '0';
+    }
+    text += exponentDigits;
+    return text;
+}
+
+struct DerivedUnit {
+    std::int64_t code;
+    const char* name;
+};
+
+constexpr std::array<DerivedUnit, 7> kDerivedUnits = {{
+    {516, "W"},
+    {523, "Pa"},
+    {525, "N"},
+    {526, "J"},
+    {533, "Pas"},
+    {24516, "Ohm"},
+    {34516, "V"},
+}};
+
+// Positive exponents first, then every negative one after its own "/", highest position first.
+std::string spelledOutUnit(const DimensionVector& vector,
+                           const std::array<std::string, kBasePositionCount>& baseSymbols) {
+    std::string text;
+    for (std::size_t position = vector.size(); position-- > 0;) {
+        const int exponent = vector[position];
+        if (exponent > 0) {
+            text += baseSymbols[position];
+            if (exponent > 1) {
+                text += std::to_string(exponent);
+            }
+            text += '*';
+        }
+    }
+    if (text.size() > 1) {
+        text.pop_back();
+    }
+    bool denominatorWritten = false;
+    for (std::size_t position = vector.size(); position-- > 0;) {
+        const int exponent = vector[position];
+        if (exponent < 0) {
+            if (!denominatorWritten) {
+                text += '/';
+                denominatorWritten = true;
+            }
+            text += baseSymbols[position];
+            if (exponent < -1) {
+                text += std::to_string(-exponent);
+            }
+            text += '/';
+        }
+    }
+    if (denominatorWritten && text.size() > 1) {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    }
+    const double magnitude = std::fabs(value);
+    const MagnitudeClass magnitudeClassOfValue = magnitudeClass(magnitude);
+    const DecimalDigits decimal =
+        significantDigits(magnitude, precision == ValuePrecision::Single ? 7 : 15);
+    std::string text = value < 0 ? "-" : "";
+    if (magnitudeClassOfValue.notation == Notation::Fixed) {
+        text += fixedText(decimal, magnitudeClassOfValue.decimals, decimalSeparator);
+    } else {
+        text += scientificText(decimal, magnitudeClassOfValue.decimals,
+                               magnitudeClassOfValue.exponentAlwaysSigned, decimalSeparator);
+    }
+    return text;
+}
+
+std::string resultUnitText(const EngineState& state) {
+    if (state.errorFlag > 0 || state.secondOperandText.empty()) {
+        return {};
+    }
+    // Codes of absurd exponents need more than 32 bits and then match no name.
+    const std::int64_t code = encodeDimensionCode(state.secondOperandVector);
+    for (const DerivedUnit& unit : kDerivedUnits) {
+        if (unit.code == code) {
+            return unit.name;
+        }
+    }
+    return spelledOutUnit(state.secondOperandVector, state.baseSymbols);
+}
+
+} // namespace vemlik

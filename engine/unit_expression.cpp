@@ -1,0 +1,93 @@
+#include "unit_expression.h"
+
+#include "dimension_code.h"
+#include "text_scanning.h"
+#include "unit_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace vemlik {
+
+namespace {
+
+constexpr std::string_view kUnknownUnitPrompt = "Neznamy rozmer!: ";
+
+// Absurdly long expressions could push an exponent past the 16-bit entry; it stops at the edge.
+std::int16_t saturatedExponent(int exponent) {
+    constexpr int lowest = std::numeric_limits<std::int16_t>::min();
+    constexpr int highest = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(exponent, lowest, highest));
+}
+
+// One factor of an expression: its name and the exponent digit after it (0 when none).
+struct Factor {
+    std::string_view name;
+    int exponent = 0;
+};
+
+Factor splitExponent(std::string_view factorText) {
+    if (!factorText.empty() && isDecimalDigit(factorText.back())) {
+        return {factorText.substr(0, factorText.size() - 1), factorText.back() - '0'};
+    }
+    return {factorText, 0};
+}
+
+// The factor's own conversion factor; its exponents are left in the term vector. An unknown
+// name counts as 1 with no exponents.
+double evaluateFactor(EngineState& state, MessageSink& messages, Factor factor) {
+    const int row = factor.name.empty() ? 0 : findUnitRow(state, factor.name);
+    if (row == 0) {
+        std::string prompt(kUnknownUnitPrompt);
+        prompt += factor.name;
+        messages.showMessage(prompt);
+        state.errorFlag = kUnknownUnit;
+        state.termVector = {};
+        return 1.0;
+    }
+    const UnitRecord& record = state.rows[static_cast<std::size_t>(row)];
+    double conversionFactor = record.factor;
+    const int highest = decodeDimensionCode(record.dimensionCode, state.termVector);
+    // The exponent raises the whole factor but only the highest position of its dimension.
+    if (factor.exponent > 0) {
+        conversionFactor = std::pow(conversionFactor, factor.exponent);
+        std::int16_t& entry = state.termVector[static_cast<std::size_t>(highest)];
+        entry = saturatedExponent(entry + factor.exponent - 1);
+    }
+    return conversionFactor;
+}
+
+void combine(char operation, double factor, const DimensionVector& term, double& total,
+             DimensionVector& vector) {
+    const int sign = operation == '*' ? 1 : -1;
+    total = operation == '*' ? total * factor : total / factor;
+    for (std::size_t position = 0; position < vector.size(); ++position) {
+        vector[position] = saturatedExponent(vector[position] + sign * term[position]);
+    }
+}
+
+} // namespace
+
+void parseUnitExpression(EngineState& state, MessageSink& messages, std::string_view expression,
+                         double& factor, DimensionVector& vector) {
+    factor = 1.0;
+    vector = {};
+    char pendingOperation = '*';
+    std::string_view remaining = expression;
+    while (!remaining.empty()) {
+        remaining = withoutLeadingBlanks(remaining);
+        const std::size_t operatorIndex = remaining.find_first_of("*/");
+        const std::string_view factorText = remaining.substr(0, operatorIndex);
+        const double factorValue = evaluateFactor(state, messages, splitExponent(factorText));
+        combine(pendingOperation, factorValue, state.termVector, factor, vector);
+        if (operatorIndex == std::string_view::npos) {
+            break;
+        }
+        pendingOperation = remaining[operatorIndex];
+        remaining = remaining.substr(operatorIndex + 1);
+    }
+}
+
+} // namespace vemlik
