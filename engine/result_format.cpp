@@ -193,15 +193,16 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     }
     const double magnitude = std::fabs(value);
-    const MagnitudeClass magnitudeClassOfValue = magnitudeClass(magnitude);
+    const MagnitudeClass form = magnitudeClass(magnitude);
+    // Rounded twice: to the significant digits of its precision, then that decimal (not the
+    // binary value) to the digits shown, so 12.3455 shows as 12,346.
     const DecimalDigits decimal =
         significantDigits(magnitude, precision == ValuePrecision::Single ? 7 : 15);
     std::string text = value < 0 ? "-" : "";
-    if (magnitudeClassOfValue.notation == Notation::Fixed) {
-        text += fixedText(decimal, magnitudeClassOfValue.decimals, decimalSeparator);
+    if (form.notation == Notation::Fixed) {
+        text += fixedText(decimal, form.decimals, decimalSeparator);
     } else {
-        text += scientificText(decimal, magnitudeClassOfValue.decimals,
-                               magnitudeClassOfValue.exponentAlwaysSigned, decimalSeparator);
+        text += scientificText(decimal, form.decimals, form.exponentAlwaysSigned, decimalSeparator);
     }
     return text;
 }
