@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine_state.h"
+#include "recording_sink.h"
+#include "temporary_directory.h"
+#include "unit_table.h"
+
+#include <gtest/gtest.h>
+
+namespace vemlik::testing {
+
+// A fresh engine over an empty directory, so only the built-in rows are known.
+class InitialisedEngine : public ::testing::Test {
+protected:
+    void SetUp() override { initialiseEngine(state, sink, directory.directoryName()); }
+
+    TemporaryDirectory directory;
+    RecordingSink sink;
+    EngineState state;
+};
+
+} // namespace vemlik::testing

@@ -1,0 +1,166 @@
+#include "line_converter.h"
+
+#include "initialised_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vemlik {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+const std::string kMissingBlank = "Chybí mezera za číslem!  :";
+const std::string kInconsistent = "Nekonzistentni jednotky!   ";
+const std::string kUnknown = "Neznamy rozmer!: ";
+const std::string kOutOfRange = "Výsledek je mimo rozsah!";
+
+// Expected values repeat the converter's double arithmetic, (x * F2 + O2) / F1 + O1, then
+// narrow to single precision like the result list.
+float single(double value) {
+    return static_cast<float>(value);
+}
+const double kDegreeF = 1 / 1.8;
+
+class LineConverter : public testing::InitialisedEngine {
+protected:
+    float convert(std::string_view line) {
+        state.inputLine = line;
+        return convertLine(state, sink);
+    }
+};
+
+struct Conversion {
+    const char* line;
+    float value;
+    std::int16_t errorFlag;
+    Messages messages;
+};
+
+void PrintTo(const Conversion& conversion, std::ostream* out) {
+    *out << conversion.line;
+}
+
+class LineConversion : public LineConverter, public ::testing::WithParamInterface<Conversion> {};
+
+TEST_P(LineConversion, ReturnsTheFirstItemWithItsMessages) {
+    const Conversion& expected = GetParam();
+    EXPECT_EQ(convert(expected.line), expected.value);
+    EXPECT_EQ(state.errorFlag, expected.errorFlag);
+    EXPECT_EQ(sink.messages, expected.messages);
+    EXPECT_TRUE(state.inputLine.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, LineConversion,
+    ::testing::Values(Conversion{"36 km/h", single(36 * (1000.0 / 3600)), 0, {}},
+                      Conversion{
+                          "cm/min 12 ft/hr", single(12 * (0.3048 / 3600) / (0.01 / 60)), 0, {}},
+                      Conversion{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600)), 0, {}},
+                      Conversion{"1 000 m", 0, 0, {}}, Conversion{"+.5 (km)", 500, 0, {}},
+                      Conversion{";5 km", 0, 0, {}}, Conversion{"", 0, 0, {}},
+                      Conversion{"3e38 m", 3e38F, 0, {}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    TemperatureScales, LineConversion,
+    ::testing::Values(
+        Conversion{"C 100 F", single((100 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
+        Conversion{"c 100 f", single((100 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
+        Conversion{"C 32 F", single((32 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
+        Conversion{"F 100 C", single((100 + 273.15) / kDegreeF + -459.67), 0, {}},
+        Conversion{"R 0 C", 491.670013F, 0, {}}, Conversion{"K 0 C", 273.15F, 0, {}},
+        Conversion{"5 F", single(5 * kDegreeF + 255.37222), 0, {}},
+        Conversion{"C 1 F/s", single(0.555555556 + -273.15), 1, {kInconsistent + "s :  0 -1"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LineConversion,
+    ::testing::Values(
+        Conversion{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
+        Conversion{"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
+        Conversion{"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
+        Conversion{"12ft/hr", 12, 0, {kMissingBlank + "12ft/hr"}},
+        Conversion{"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
+        Conversion{"qq*m 5x xyz/abc2*s",
+                   5,
+                   1,
+                   {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
+                    kUnknown + "qq", kInconsistent + "m :  1  0"}},
+        Conversion{"5 xyz; m 5 s", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
+        Conversion{"m 5 s; 5 xyz", 5, 2, {kInconsistent + "m :  1  0", kUnknown + "xyz"}},
+        Conversion{"1e999 m", 0, 3, {kOutOfRange}}, Conversion{"1e38 km", 0, 3, {kOutOfRange}},
+        Conversion{
+            "qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}}));
+
+TEST_F(LineConverter, OffsetOfTheFahrenheitSourceKeepsC32FAwayFromZero) {
+    EXPECT_NEAR(convert("C 32 F"), -2.2e-6, 0.1e-6);
+    EXPECT_FLOAT_EQ(convert("F 100 C"), 212);
+}
+
+TEST_F(LineConverter, LeavesFactorsOffsetsAndVectorsOfTheLastItem) {
+    convert("C 0 F");
+    EXPECT_EQ(state.secondOperandFactor, kDegreeF);
+    EXPECT_EQ(state.secondOperandOffset, 255.37222);
+    EXPECT_EQ(state.firstOperandOffset, -273.15);
+    EXPECT_EQ(state.firstOperandVector, (DimensionVector{0, 0, 0, 1}));
+    convert("km 5 min");
+    EXPECT_EQ(state.secondOperandFactor, 60);
+    EXPECT_EQ(state.secondOperandOffset, 0);
+    EXPECT_EQ(state.secondOperandVector, (DimensionVector{0, 1}));
+}
+
+TEST_F(LineConverter, StoresEachItemAndKeepsOperandTextsAcrossItems) {
+    state.resultList.fill(42);
+    convert("5 km;;3 m");
+    EXPECT_EQ(state.resultList, (std::array<float, 6>{42, 5000, 5, 3, 42, 42}));
+    convert("m 5 km: 3 ft");
+    EXPECT_EQ(state.resultList[2], single(3 * 0.3048));
+    EXPECT_EQ(state.firstOperandText, "m");
+    EXPECT_EQ(state.secondOperandText, "ft");
+    EXPECT_TRUE(sink.messages.empty());
+    convert("kg/(m*s)");
+    EXPECT_EQ(state.firstOperandText, "kg/");
+    EXPECT_EQ(state.secondOperandText, "m*s");
+}
+
+TEST_F(LineConverter, ItemsPastTheFifthAreEvaluatedButNotStored) {
+    state.resultList[0] = 42;
+    convert("1 m;2 m;3 m;4 m;5 m;6 m;7 xyz");
+    EXPECT_EQ(state.resultList, (std::array<float, 6>{42, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(sink.messages, Messages{kUnknown + "xyz"});
+    EXPECT_EQ(state.errorFlag, kUnknownUnit);
+}
+
+TEST_F(LineConverter, BlanksAfterTheLastItemMakeNoItem) {
+    state.resultList[2] = 42;
+    EXPECT_EQ(convert("cm 5 km;  "), 500000);
+    EXPECT_EQ(state.resultList[2], 42);
+    EXPECT_EQ(state.firstOperandText, "cm");
+}
+
+TEST_F(LineConverter, BlankLineClearsOnlyTheFlagAndTheOperandTexts) {
+    convert("m 36 km/h");
+    ASSERT_EQ(state.errorFlag, kInconsistentUnits);
+    EXPECT_EQ(convert("   "), 10);
+    EXPECT_EQ(state.errorFlag, kNoError);
+    EXPECT_TRUE(state.firstOperandText.empty());
+    EXPECT_TRUE(state.secondOperandText.empty());
+    EXPECT_EQ(state.secondOperandVector, (DimensionVector{1, -1}));
+}
+
+TEST_F(LineConverter, LongLinesAreConvertedWhole) {
+    std::string tokens = "m ";
+    std::string items;
+    for (int count = 0; count < 25000; ++count) {
+        tokens += "1 2 ";
+        items += "1 mm;";
+    }
+    EXPECT_EQ(convert(tokens + "km"), 2000);
+    EXPECT_EQ(convert(items), 0.001F);
+    EXPECT_EQ(state.resultList[5], 0.001F);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+} // namespace
+} // namespace vemlik
