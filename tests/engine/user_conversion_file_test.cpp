@@ -1,0 +1,201 @@
+#include "user_conversion_file.h"
+
+#include "recording_sink.h"
+#include "temporary_directory.h"
+#include "unit_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <limits>
+#include <locale>
+
+namespace vemlik {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+const std::string kTableFull =
+    "Tabulka jednotek je plná, další převody ze souboru Prevody.kfc nebyly načteny!";
+
+std::string malformedOn(int line) {
+    return "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku " +
+           std::to_string(line) + ")!";
+}
+
+class UserConversionFileTest : public ::testing::Test {
+protected:
+    void startWith(std::string_view bytes) {
+        directory.write("Prevody.kfc", bytes);
+        restart();
+    }
+    void restart() {
+        messages.messages.clear();
+        initialiseEngine(state, messages, directory.directoryName());
+    }
+    bool append(std::string abbreviation, double factor, std::int32_t code) {
+        return appendUserConversionRecord(fileName(), {std::move(abbreviation), factor, code, 0});
+    }
+    const UnitRecord& row(int number) const { return state.rows[static_cast<std::size_t>(number)]; }
+    std::string fileName() const { return directory.fileName("Prevody.kfc"); }
+
+    testing::TemporaryDirectory directory;
+    testing::RecordingSink messages;
+    EngineState state;
+};
+
+struct CommaDecimalPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST_F(UserConversionFileTest, AppendsTheRecordFormatByteForByte) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaDecimalPoint));
+    EXPECT_TRUE(append("versta", 1066.8, 5));
+    EXPECT_TRUE(append("záporná", -2.5E-7, -3));
+    std::locale::global(previous);
+    EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nzáporná,-2.5e-07 ,-3 \r\n");
+}
+
+TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
+    const double factors[] = {
+        1.8288,        0.1,       1.0 / 3.0, 0.555555556,
+        6.02214076e23, -1.5e-300, 5e-324,    std::numeric_limits<double>::max()};
+    ASSERT_TRUE(append("sáh", 1066.8, std::numeric_limits<std::int32_t>::max()));
+    for (const double factor : factors) {
+        ASSERT_TRUE(append("f", factor, std::numeric_limits<std::int32_t>::min()));
+    }
+    restart();
+    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(state.rowCount, 100);
+    EXPECT_EQ(row(92).abbreviation, "sáh");
+    EXPECT_EQ(row(92).length, 3);
+    EXPECT_EQ(row(92).dimensionCode, std::numeric_limits<std::int32_t>::max());
+    for (int number = 93; number <= 100; ++number) {
+        EXPECT_EQ(row(number).factor, factors[number - 93]);
+        EXPECT_EQ(row(number).dimensionCode, std::numeric_limits<std::int32_t>::min());
+    }
+}
+
+TEST_F(UserConversionFileTest, ReadsRecordsWithOrWithoutTheBlanks) {
+    startWith("\xEF\xBB\xBFversta, 1066.8 , 5 \r\n"
+              "\n   \r\n"
+              "  two words  ,+1.5E+3,+54\n"
+              "c ,.5 , -5\r\n"
+              "KM,5.,5\r\n"
+              "f\",1e-09,6");
+    ASSERT_EQ(state.rowCount, 96);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(row(92).abbreviation, "versta");
+    EXPECT_EQ(row(92).factor, 1066.8);
+    EXPECT_EQ(row(92).dimensionCode, 5);
+    EXPECT_EQ(row(92).length, 6);
+    EXPECT_EQ(row(93).abbreviation, "two words");
+    EXPECT_EQ(row(93).length, 9);
+    EXPECT_EQ(row(93).factor, 1500);
+    EXPECT_EQ(row(93).dimensionCode, 54);
+    EXPECT_EQ(row(94).factor, 0.5);
+    EXPECT_EQ(row(94).dimensionCode, -5);
+    EXPECT_EQ(findUnitRow(state, "KM"), 5); // stored, but the built-in km comes first
+    EXPECT_EQ(row(96).abbreviation, "f\"");
+    EXPECT_EQ(row(96).factor, 1e-9);
+}
+
+TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
+    const std::string_view malformed[] = {
+        "   ,1,5",
+        "a",
+        "a,1",
+        "a,1,5,6",
+        "a,x,5",
+        "a,1,x",
+        "a,,5",
+        "a,1D3,5",
+        "a,1e999,5",
+        "a,inf,5",
+        "a,nan,5",
+        "a,0x10,5",
+        "a,1e,5",
+        "a,.,5",
+        "a,1.2.3,5",
+        "a,1 5,5",
+        "a,+-1,5",
+        "a,1,5.0",
+        "a,1,+-5",
+        "a\tb,1,5",
+        "a\x7F,1,5",
+        "a\u0085,1,5",
+        "a,1,2147483648",
+        "a,1,-2147483649",
+        std::string_view("n\0l,1,5", 7),
+    };
+    for (const std::string_view line : malformed) {
+        startWith("ok,1,5\r\n\r\n" + std::string(line) + "\r\nok2,2,5\r\nbad\r\n");
+        EXPECT_EQ(state.rowCount, 93) << line;
+        EXPECT_EQ(row(93).abbreviation, "ok2") << line;
+        EXPECT_EQ(messages.messages, Messages{malformedOn(3)}) << line;
+    }
+}
+
+TEST_F(UserConversionFileTest, MissingEmptyOrUnreadableFileGivesNoRowsAndNoMessage) {
+    for (const char* bytes : {"", "\r\n\n  \r\n"}) {
+        startWith(bytes);
+        EXPECT_EQ(state.rowCount, 91);
+    }
+    std::filesystem::remove(fileName());
+    restart();
+    EXPECT_EQ(state.rowCount, 91);
+    std::filesystem::create_directory(fileName());
+    restart();
+    EXPECT_EQ(state.rowCount, 91);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(UserConversionFileTest, StopsAtAFullTable) {
+    std::string records;
+    for (int number = 1; number <= 9; ++number) {
+        records += "u" + std::to_string(number) + ", " + std::to_string(number) + " , 5 \r\n";
+    }
+    startWith(records + "\r\n");
+    EXPECT_EQ(state.rowCount, 100);
+    EXPECT_TRUE(messages.messages.empty());
+
+    for (int number = 0; number < 10000; ++number) {
+        records += "r, 1 , 5 \r\n";
+    }
+    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records);
+    EXPECT_EQ(state.rowCount, 100);
+    EXPECT_EQ(state.userRowCount, 9);
+    EXPECT_EQ(row(100).abbreviation, "u9");
+    EXPECT_EQ(messages.messages, (Messages{malformedOn(1), kTableFull}));
+}
+
+TEST_F(UserConversionFileTest, Windows1250FileIsReadAndAppendedInItsEncoding) {
+    const std::string original = "\xD8\xE1\x64, 2 , 5 \r\nk\xF9\xF2, 3 , 544 \r\n";
+    startWith(original);
+    ASSERT_EQ(state.rowCount, 93);
+    EXPECT_EQ(row(92).abbreviation, "Řád");
+    EXPECT_EQ(row(92).length, 3);
+    EXPECT_EQ(findUnitRow(state, "KŮŇ"), 93);
+
+    EXPECT_TRUE(append("měřič", 0.25, 5));
+    EXPECT_FALSE(append("šipka→", 1, 5));
+    EXPECT_EQ(directory.read("Prevody.kfc"), original + "m\xEC\xF8i\xE8, 0.25 , 5 \r\n");
+    restart();
+    ASSERT_EQ(state.rowCount, 94);
+    EXPECT_EQ(row(94).abbreviation, "měřič");
+}
+
+TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
+    for (const char* abbreviation : {"a,b", " a", "a ", "", "a\r\nb"}) {
+        EXPECT_FALSE(append(abbreviation, 1, 5)) << abbreviation;
+    }
+    EXPECT_FALSE(append("a", std::numeric_limits<double>::infinity(), 5));
+    EXPECT_FALSE(append("a", std::numeric_limits<double>::quiet_NaN(), 5));
+    EXPECT_FALSE(std::filesystem::exists(fileName()));
+    EXPECT_FALSE(
+        appendUserConversionRecord(directory.fileName("missing/Prevody.kfc"), {"a", 1, 5, 1}));
+}
+
+} // namespace
+} // namespace vemlik
