@@ -126,14 +126,12 @@ char32_t lowerCharacter(char32_t character) {
         return character + 0x20;
     }
     // Latin Extended-A pairs capital and small letter side by side; where the pairs start on
-    // an odd code point the capital is the odd one.
-    if (character == 0x0130) {
-        return 'i';
-    }
+    // an odd code point the capital is the odd one. The Turkish dotted İ stays as it is, so that
+    // every letter takes as many bytes in one case as in the other.
     if (character == 0x0178) {
         return 0x00FF;
     }
-    const bool evenCapital = (character >= 0x0100 && character <= 0x0137) ||
+    const bool evenCapital = (character >= 0x0100 && character <= 0x0137 && character != 0x0130) ||
                              (character >= 0x014A && character <= 0x0177);
     const bool oddCapital = (character >= 0x0139 && character <= 0x0148) ||
                             (character >= 0x0179 && character <= 0x017E);
@@ -223,26 +221,28 @@ std::string lowerCase(std::string_view text) {
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    std::size_t indexA = 0;
-    std::size_t indexB = 0;
-    while (indexA < a.size() && indexB < b.size()) {
-        if (byteAt(a, indexA) < 0x80 && byteAt(b, indexB) < 0x80) {
-            if (asciiLower(a[indexA]) != asciiLower(b[indexB])) {
+    // Both cases of a letter take the same number of bytes.
+    if (a.size() != b.size()) {
+        return false;
+    }
+    std::size_t index = 0;
+    while (index < a.size()) {
+        if (byteAt(a, index) < 0x80 && byteAt(b, index) < 0x80) {
+            if (asciiLower(a[index]) != asciiLower(b[index])) {
                 return false;
             }
-            ++indexA;
-            ++indexB;
+            ++index;
             continue;
         }
-        const Decoded stepA = decodeAt(a, indexA);
-        const Decoded stepB = decodeAt(b, indexB);
-        if (lowerCharacter(stepA.character) != lowerCharacter(stepB.character)) {
+        const Decoded stepA = decodeAt(a, index);
+        const Decoded stepB = decodeAt(b, index);
+        if (stepA.size != stepB.size ||
+            lowerCharacter(stepA.character) != lowerCharacter(stepB.character)) {
             return false;
         }
-        indexA += stepA.size;
-        indexB += stepB.size;
+        index += stepA.size;
     }
-    return indexA == a.size() && indexB == b.size();
+    return true;
 }
 
 } // namespace vemlik

@@ -126,7 +126,7 @@ std::optional<double> readFactor(std::string_view field) {
     const std::string_view digits = withoutPlusSign(number);
     double factor = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), factor);
-    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(factor)) {
+    if (error != std::errc{} || end != digits.data() + digits.size()) {
         return std::nullopt;
     }
     return factor;
