@@ -1,0 +1,122 @@
+// vemlik-cli: the conversions of the single conversion page for lines from files or a pipe.
+#include "batch_conversion.h"
+#include "command_line.h"
+#include "line_reader.h"
+#include "locale_separator.h"
+#include "output_buffer.h"
+#include "unit_table_setup.h"
+
+#include <cerrno>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using namespace vemlik;
+using namespace vemlik::cli;
+
+constexpr int kAllConverted = 0;
+constexpr int kSomeLineFailed = 1;
+constexpr int kCannotRun = 2;
+
+std::string unreadableReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "neexistuje";
+    case EACCES:
+        return "chybí oprávnění ke čtení";
+    case EISDIR:
+        return "je to adresář";
+    default:
+        return "nelze ho otevřít";
+    }
+}
+
+void reportUnreadable(OutputBuffer& errors, const std::string& fileName, int error) {
+    errors.append("vemlik-cli: soubor nelze číst: " + fileName + " (" + unreadableReason(error) +
+                  ")\n");
+}
+
+// Opens every input before the first line is converted, so that a wrong name gives no
+// partial output.
+bool openInputs(const Options& options, OutputBuffer& errors, std::vector<LineReader>& inputs) {
+    bool allOpened = true;
+    if (options.inputFiles.empty()) {
+        inputs.emplace_back(STDIN_FILENO);
+    }
+    for (const std::string& fileName : options.inputFiles) {
+        const int fileDescriptor = openForReading(fileName);
+        if (fileDescriptor < 0) {
+            reportUnreadable(errors, fileName, errno);
+            allOpened = false;
+        } else {
+            inputs.emplace_back(fileDescriptor);
+        }
+    }
+    return allOpened;
+}
+
+bool userFileReadable(const Options& options, OutputBuffer& errors) {
+    if (!options.userFile) {
+        return true;
+    }
+    const int fileDescriptor = openForReading(*options.userFile);
+    if (fileDescriptor < 0) {
+        reportUnreadable(errors, *options.userFile, errno);
+        return false;
+    }
+    ::close(fileDescriptor);
+    return true;
+}
+
+int convertInputs(const Options& options, std::vector<LineReader>& inputs, OutputBuffer& output,
+                  OutputBuffer& errors) {
+    const auto state = std::make_unique<EngineState>();
+    setUpUnitTable(*state, errors, options.userFile);
+    const std::string separator =
+        options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
+    BatchConversion batch(*state, separator, output, errors);
+    for (std::size_t index = 0; index < inputs.size(); ++index) {
+        if (!batch.convertAll(inputs[index])) {
+            const std::string name =
+                options.inputFiles.empty() ? "standardní vstup" : options.inputFiles[index];
+            errors.append("vemlik-cli: čtení se nezdařilo: " + name + "\n");
+            batch.flush();
+            return kCannotRun;
+        }
+    }
+    if (!batch.flush()) {
+        errors.append("vemlik-cli: výstup nelze zapsat\n");
+        errors.flush();
+        return kCannotRun;
+    }
+    return batch.anyLineFailed() ? kSomeLineFailed : kAllConverted;
+}
+
+int run(const std::vector<std::string>& arguments) {
+    OutputBuffer output(STDOUT_FILENO);
+    OutputBuffer errors(STDERR_FILENO);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (commandLine.options.helpWanted && commandLine.fault.empty()) {
+        output.append(kUsageText);
+        return output.flush() ? kAllConverted : kCannotRun;
+    }
+    if (!commandLine.fault.empty()) {
+        errors.append("vemlik-cli: " + commandLine.fault + "\nNávod: vemlik-cli --help\n");
+        errors.flush();
+        return kCannotRun;
+    }
+    std::vector<LineReader> inputs;
+    const bool inputsOpened = openInputs(commandLine.options, errors, inputs);
+    if (!userFileReadable(commandLine.options, errors) || !inputsOpened) {
+        errors.flush();
+        return kCannotRun;
+    }
+    return convertInputs(commandLine.options, inputs, output, errors);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+}
