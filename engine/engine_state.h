@@ -36,6 +36,9 @@ struct EngineState {
 
     // Rows are numbered from 1; row 0 is never used.
     std::array<UnitRecord, kMaxRows + 1> rows;
+    // Size and first letter of each row's abbreviation, kept beside the rows by the unit table
+    // so that a lookup passes over most rows without touching their text.
+    std::array<std::uint32_t, kMaxRows + 1> lookupKeys{};
     int builtInCount = 0;
     int userRowCount = 0;
     int rowCount = 0;

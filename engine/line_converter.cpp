@@ -87,7 +87,9 @@ Item readItem(EngineState& state, MessageSink& messages, std::string_view& remai
         if (remaining.empty()) {
             return item;
         }
-        const std::size_t separatorIndex = remaining.find_first_of(" ;:");
+        const std::size_t separatorIndex = findFirst(remaining, [](char character) {
+            return character == ' ' || character == ';' || character == ':';
+        });
         const std::size_t tokenEnd = std::min(separatorIndex, remaining.size());
         const char separator = separatorIndex == std::string_view::npos ? ';' : remaining[tokenEnd];
         const char first = remaining.front();

@@ -150,6 +150,10 @@ char asciiLower(char byte) {
 bool isValidUtf8(std::string_view bytes) {
     std::size_t index = 0;
     while (index < bytes.size()) {
+        if (byteAt(bytes, index) < 0x80) {
+            ++index;
+            continue;
+        }
         const Decoded step = decodeAt(bytes, index);
         if (step.character >= kStrayByteMark) {
             return false;

@@ -11,6 +11,17 @@ inline bool isDecimalDigit(char character) {
     return character >= '0' && character <= '9';
 }
 
+// The index of the first character that passes the test; npos when none does. Cheaper than
+// find_first_of, which searches its set of characters again for every character of the text.
+template <typename Test> std::size_t findFirst(std::string_view text, Test test) {
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        if (test(text[index])) {
+            return index;
+        }
+    }
+    return std::string_view::npos;
+}
+
 inline std::string_view withoutLeadingBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);

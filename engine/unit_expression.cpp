@@ -78,7 +78,8 @@ void parseUnitExpression(EngineState& state, MessageSink& messages, std::string_
     std::string_view remaining = expression;
     while (!remaining.empty()) {
         remaining = withoutLeadingBlanks(remaining);
-        const std::size_t operatorIndex = remaining.find_first_of("*/");
+        const std::size_t operatorIndex = findFirst(
+            remaining, [](char character) { return character == '*' || character == '/'; });
         const std::string_view factorText = remaining.substr(0, operatorIndex);
         const double factorValue = evaluateFactor(state, messages, splitExponent(factorText));
         combine(pendingOperation, factorValue, state.termVector, factor, vector);
