@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -195,9 +196,55 @@ std::string_view withoutSurroundingWhitespace(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+std::size_t digitsFrom(std::string_view text, std::size_t index) {
+    while (index < text.size() && isDecimalDigit(text[index])) {
+        ++index;
+    }
+    return index;
+}
+
+// Most numbers are written plainly: an optional "-", digits, perhaps a point with digits after
+// it, ended by the end of the text or by a character that (after any blanks) cannot continue
+// a number. Such a number is read straight from the text. Anything else, and numbers long
+// enough to leave the range of a double, are left to the scanner.
+std::optional<double> plainNumber(std::string_view text) {
+    constexpr std::size_t kLongestPlain = 20;
+    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
+    std::size_t end = digitsFrom(text, start);
+    if (end == start) {
+        return std::nullopt;
+    }
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fractionEnd = digitsFrom(text, end + 1);
+        if (fractionEnd == end + 1) {
+            return std::nullopt;
+        }
+        end = fractionEnd;
+    }
+    if (end > kLongestPlain) {
+        return std::nullopt;
+    }
+    std::size_t next = end;
+    while (next < text.size() && isSkipped(text[next])) {
+        ++next;
+    }
+    if (next < text.size()) {
+        const char following = text[next];
+        if (isDecimalDigit(following) || following == '.' || isExponentLetter(following)) {
+            return std::nullopt;
+        }
+    }
+    double value = 0;
+    std::from_chars(text.data(), text.data() + end, value);
+    return value;
+}
+
 } // namespace
 
 double readNumber(std::string_view text) {
+    if (const std::optional<double> plain = plainNumber(text)) {
+        return *plain;
+    }
     const ScannedNumber number = NumberScanner(text, kLeadingNumber).scan();
     return number.hasDigits ? valueOf(number) : 0.0;
 }

@@ -2,6 +2,7 @@
 
 #include "dimension_code.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -69,68 +70,93 @@ DecimalDigits significantDigits(double magnitude, int count) {
     return decimal;
 }
 
+// Digits of a result, built in place: the magnitude classes keep at most seven, a carry one more.
+struct RoundedDigits {
+    std::array<char, 32> digits{};
+    std::size_t size = 0;
+
+    std::string_view view(std::size_t from = 0) const {
+        return std::string_view(digits.data() + from, size - from);
+    }
+};
+
 // The first `kept` digits (zeros past the last one), rounded half away from zero by the digit
 // after them; a carry may add a leading "1". With nothing kept, the result is "0" or "1".
-std::string roundedDigits(const DecimalDigits& decimal, int kept) {
-    std::string text;
-    for (int index = 0; index < kept; ++index) {
-        text += index < decimal.count ? decimal.digits[static_cast<std::size_t>(index)] : '0';
+RoundedDigits roundedDigits(const DecimalDigits& decimal, int kept) {
+    RoundedDigits rounded;
+    const int count = std::min(kept, static_cast<int>(rounded.digits.size()) - 1);
+    for (int index = 0; index < count; ++index) {
+        rounded.digits[rounded.size++] =
+            index < decimal.count ? decimal.digits[static_cast<std::size_t>(index)] : '0';
     }
     const bool roundsUp =
         kept >= 0 && kept < decimal.count && decimal.digits[static_cast<std::size_t>(kept)] >= '5';
     if (roundsUp) {
-        std::size_t index = text.size();
-        while (index > 0 && text[index - 1] == '9') {
-            text[--index] = '0';
+        std::size_t index = rounded.size;
+        while (index > 0 && rounded.digits[index - 1] == '9') {
+            rounded.digits[--index] = '0';
         }
         if (index == 0) {
-            text.insert(text.begin(), '1');
+            std::copy_backward(rounded.digits.begin(),
+                               rounded.digits.begin() + static_cast<std::ptrdiff_t>(rounded.size),
+                               rounded.digits.begin() + static_cast<std::ptrdiff_t>(rounded.size) +
+                                   1);
+            rounded.digits[0] = '1';
+            ++rounded.size;
         } else {
-            ++text[index - 1];
+            ++rounded.digits[index - 1];
         }
     }
-    return text.empty() ? "0" : text;
+    if (rounded.size == 0) {
+        rounded.digits[rounded.size++] = '0';
+    }
+    return rounded;
 }
 
-std::string fixedText(const DecimalDigits& decimal, int decimals,
-                      std::string_view decimalSeparator) {
-    std::string digits = roundedDigits(decimal, decimal.exponent + 1 + decimals);
+void appendFixed(std::string& text, const DecimalDigits& decimal, int decimals,
+                 std::string_view decimalSeparator) {
+    const RoundedDigits digits = roundedDigits(decimal, decimal.exponent + 1 + decimals);
     const auto fractionSize = static_cast<std::size_t>(decimals);
-    if (digits.size() <= fractionSize) {
-        digits.insert(0, fractionSize + 1 - digits.size(), '0');
+    if (digits.size <= fractionSize) {
+        // A magnitude below 1: "0", the separator, then zeros up to the first digit.
+        text += '0';
+        text += decimalSeparator;
+        text.append(fractionSize - digits.size, '0');
+        text += digits.view();
+        return;
     }
-    const std::size_t integerSize = digits.size() - fractionSize;
-    std::string text = digits.substr(0, integerSize);
+    const std::size_t integerSize = digits.size - fractionSize;
+    text += digits.view().substr(0, integerSize);
     text += decimalSeparator;
-    text += std::string_view(digits).substr(integerSize);
-    return text;
+    text += digits.view(integerSize);
 }
 
 // One digit before the separator; a carry (9,99995 to 10,0000) moves into the exponent.
-std::string scientificText(const DecimalDigits& decimal, int decimals, bool exponentAlwaysSigned,
-                           std::string_view decimalSeparator) {
+void appendScientific(std::string& text, const DecimalDigits& decimal, int decimals,
+                      bool exponentAlwaysSigned, std::string_view decimalSeparator) {
     const auto mantissaSize = static_cast<std::size_t>(decimals + 1);
-    std::string mantissa = roundedDigits(decimal, decimals + 1);
+    RoundedDigits mantissa = roundedDigits(decimal, decimals + 1);
     int exponent = decimal.exponent;
-    if (mantissa.size() > mantissaSize) {
-        mantissa.pop_back();
+    if (mantissa.size > mantissaSize) {
+        --mantissa.size;
         ++exponent;
     }
-    std::string text(1, mantissa.front());
+    text += mantissa.digits[0];
     text += decimalSeparator;
-    text += std::string_view(mantissa).substr(1);
+    text += mantissa.view(1);
     text += 'E';
     if (exponent < 0) {
         text += '-';
     } else if (exponentAlwaysSigned) {
         text += '+';
     }
-    const std::string exponentDigits = std::to_string(std::abs(exponent));
-    if (exponentDigits.size() < 2) {
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) {
         text += '0';
     }
-    text += exponentDigits;
-    return text;
+    std::array<char, 12> exponentDigits{};
+    const auto end = std::to_chars(exponentDigits.begin(), exponentDigits.end(), magnitude).ptr;
+    text.append(exponentDigits.data(), end);
 }
 
 struct DerivedUnit {
@@ -200,9 +226,9 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
         significantDigits(magnitude, precision == ValuePrecision::Single ? 7 : 15);
     std::string text = value < 0 ? "-" : "";
     if (form.notation == Notation::Fixed) {
-        text += fixedText(decimal, form.decimals, decimalSeparator);
+        appendFixed(text, decimal, form.decimals, decimalSeparator);
     } else {
-        text += scientificText(decimal, form.decimals, form.exponentAlwaysSigned, decimalSeparator);
+        appendScientific(text, decimal, form.decimals, form.exponentAlwaysSigned, decimalSeparator);
     }
     return text;
 }
