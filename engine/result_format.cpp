@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace vemlik {
 
@@ -51,7 +52,46 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// Seven significant digits of a single-precision value from 0.001 up to 10^7, the usual size
+// of a result, without the general conversion. Scaled by 10^(6 - exponent), at most 10^9, such
+// a value is still exact in double precision (24 bits of the value times at most 5^9), so
+// rounding the product to an integer, ties to even, gives exactly the digits that std::to_chars
+// gives. Nothing for any other value.
+std::optional<DecimalDigits> sevenDigitsOfSingle(double magnitude) {
+    constexpr int kLowestExponent = -3;
+    constexpr std::array<double, 11> kPowersOfTen = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
+                                                     1e3,  1e4,  1e5,  1e6, 1e7};
+    constexpr std::array<double, 10> kScales = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (!(magnitude >= kPowersOfTen.front()) || magnitude >= kPowersOfTen.back() ||
+        static_cast<double>(static_cast<float>(magnitude)) != magnitude) {
+        return std::nullopt;
+    }
+    std::size_t index = 0;
+    while (magnitude >= kPowersOfTen[index + 1]) {
+        ++index;
+    }
+    DecimalDigits decimal;
+    decimal.exponent = kLowestExponent + static_cast<int>(index);
+    const double scaled = magnitude * kScales[static_cast<std::size_t>(6 - decimal.exponent)];
+    auto digits = static_cast<std::uint32_t>(std::nearbyint(scaled));
+    if (digits == 10'000'000) {
+        digits = 1'000'000;
+        ++decimal.exponent;
+    }
+    decimal.count = 7;
+    for (int position = decimal.count - 1; position >= 0; --position) {
+        decimal.digits[static_cast<std::size_t>(position)] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    return decimal;
+}
+
 DecimalDigits significantDigits(double magnitude, int count) {
+    if (count == 7) {
+        if (const std::optional<DecimalDigits> seven = sevenDigitsOfSingle(magnitude)) {
+            return *seven;
+        }
+    }
     std::array<char, 48> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                        std::chars_format::scientific, count - 1);
