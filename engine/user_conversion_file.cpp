@@ -2,6 +2,7 @@
 
 #include "text_encoding.h"
 #include "text_file_appender.h"
+#include "text_scanning.h"
 #include "unit_table.h"
 
 #include <array>
@@ -55,11 +56,7 @@ std::optional<std::string> readWholeFile(const std::string& fileName) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return withoutTrailingBlanks(withoutLeadingBlanks(text));
 }
 
 // Takes the next line off the text; the line end (LF, or CR LF) is not part of it.
@@ -73,12 +70,8 @@ std::string_view takeLine(std::string_view& text) {
     return line;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::size_t skipDigits(std::string_view text, std::size_t index) {
-    while (index < text.size() && isDigit(text[index])) {
+    while (index < text.size() && isDecimalDigit(text[index])) {
         ++index;
     }
     return index;
