@@ -1,0 +1,37 @@
+#include "pristine_state.h"
+#include "user_conversion_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The reader takes its bytes from a real file, so each input is written to one first.
+const std::string& scratchFileName() {
+    static const std::string name = "/tmp/vemlik-fuzz-" + std::to_string(getpid()) + "-Prevody.kfc";
+    return name;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen(scratchFileName().c_str(), "wb");
+    if (file == nullptr) {
+        return 0;
+    }
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+
+    vemlik::EngineState state = vemlik::fuzzing::pristineState();
+    vemlik::fuzzing::DiscardingSink sink;
+    state.userFileName = scratchFileName();
+    vemlik::readUserConversionFile(state, sink);
+    if (state.rowCount > vemlik::kMaxRows ||
+        state.rowCount != state.builtInCount + state.userRowCount) {
+        __builtin_trap();
+    }
+    return 0;
+}
