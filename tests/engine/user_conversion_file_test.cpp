@@ -197,5 +197,13 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
         appendUserConversionRecord(directory.fileName("missing/Prevody.kfc"), {"a", 1, 5, 1}));
 }
 
+TEST_F(UserConversionFileTest, AppendFailsWhereTheFileCannotBeWritten) {
+    std::filesystem::create_directory(fileName());
+    EXPECT_FALSE(append("versta", 1066.8, 5));
+    EXPECT_TRUE(std::filesystem::is_directory(fileName()));
+    // Not even root may create files in /proc, so it stands for a read-only program directory.
+    EXPECT_FALSE(appendUserConversionRecord("/proc/Prevody.kfc", {"versta", 1066.8, 5, 6}));
+}
+
 } // namespace
 } // namespace vemlik
