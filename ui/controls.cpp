@@ -1,0 +1,76 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vemlik {
+
+namespace {
+
+template <typename Control> Control* place(Control* control, const char* name, QRect twips) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return control;
+}
+
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips) {
+    auto* label = place(new QLabel(text, parent), name, twips);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
+                  const QFont& font) {
+    QLabel* label = makeLabel(parent, name, text, twips);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font) {
+    auto* box = place(new QLineEdit(parent), name, twips);
+    box->setFont(font);
+    return box;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect twips) {
+    auto* button = place(new QPushButton(caption, parent), name, twips);
+    // Outside a dialog a push button takes Enter only as an auto-default button.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption, QRect twips) {
+    return place(new QCheckBox(caption, parent), name, twips);
+}
+
+QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString& caption,
+                               QRect twips) {
+    return place(new QRadioButton(caption, parent), name, twips);
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips) {
+    return place(new QGroupBox(caption, parent), name, twips);
+}
+
+void orderTabStops(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+}
+
+} // namespace vemlik

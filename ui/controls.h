@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <initializer_list>
+
+class QCheckBox;
+class QFont;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vemlik {
+
+// Controls of the windows, each named by its object name and placed by its position in twips
+// (left, top, width, height) relative to its parent. Captions mark access keys with "&".
+
+// Wraps its text at word boundaries inside its box, as the layout's labels do.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
+                  const QFont& font);
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font);
+// Pressed by a click, by its access key, or by Enter or the space bar while it has the focus.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect twips);
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption, QRect twips);
+QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString& caption,
+                               QRect twips);
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips);
+
+// The order in which the Tab key visits the controls.
+void orderTabStops(std::initializer_list<QWidget*> controls);
+
+} // namespace vemlik

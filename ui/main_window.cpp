@@ -1,0 +1,171 @@
+#include "main_window.h"
+
+#include "block_page.h"
+#include "controls.h"
+#include "engine_state.h"
+#include "fonts.h"
+#include "overview_window.h"
+#include "page_tabs.h"
+#include "single_page.h"
+#include "status_panels.h"
+#include "twips.h"
+#include "unit_table.h"
+#include "user_page.h"
+
+#include <QCloseEvent>
+
+namespace vemlik {
+
+namespace {
+
+const QString kCreatedMarker = QStringLiteral("frmTitl");
+const QString kRunningMarker = QStringLiteral("F_Vemlik");
+
+enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex };
+
+} // namespace
+
+MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), state_(state), results_(state, dialogs), screenMarker_(kCreatedMarker) {
+    setObjectName(QStringLiteral("frmTitl"));
+    setWindowTitle(QStringLiteral("  V E M L I K"));
+    setFont(windowFont());
+    setFixedSize(twipsSize(7950, 6540));
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    makeLabel(client, "Label1",
+              QStringLiteral("Vemlik mezi různými soustavami fyzikálních jednotek"),
+              {120, 120, 6375, 375}, layoutFont(12));
+    SSTab1_ = new PageTabs(client);
+    SSTab1_->setGeometry(twipsRect(120, 480, 7695, 5655));
+    addPages(dialogs, messages);
+    SSTab1_->setCurrentIndex(UserPageIndex);
+    connect(SSTab1_, &PageTabs::entered, this, &MainWindow::pageEntry);
+
+    StatusBar1_ = new StatusPanels(this);
+    setStatusBar(StatusBar1_);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addPages(Dialogs& dialogs, MessageSink& messages) {
+    menu_ = new MenuPage;
+    single_ = new SinglePage(state_, messages, results_);
+    SSTab1_->addPage(menu_, QStringLiteral("&Nabídka"));
+    SSTab1_->addPage(single_, QStringLiteral(" &Jednotlivá data"));
+    SSTab1_->addPage(new BlockPage(state_, dialogs, messages, results_),
+                     QStringLiteral("&Blok dat"));
+    SSTab1_->addPage(new UserPage(state_, dialogs, messages), QStringLiteral("&Uživ.Vemlik"));
+    for (int index = SinglePageIndex; index <= UserPageIndex; ++index) {
+        connectPage(SSTab1_->page(index));
+    }
+    connect(menu_, &MenuPage::entryChosen, this, &MainWindow::chooseMenuEntry);
+}
+
+void MainWindow::connectPage(Page* page) {
+    connect(page, &Page::menuRequested, this, &MainWindow::showMenu);
+    connect(page, &Page::overviewRequested, this, &MainWindow::showOverview);
+    connect(page, &Page::endRequested, this, &MainWindow::endProgram);
+    connect(page, &Page::countsChanged, this, &MainWindow::refreshCounts);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The first display is the first activation, also where the window system shows the
+    // window without activating it.
+    if (screenMarker_ == kCreatedMarker) {
+        activate();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && overviewWasActive_) {
+        overviewWasActive_ = false;
+        activate();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    endProgram();
+    event->accept();
+}
+
+void MainWindow::activate() {
+    StatusBar1_->setUserFileName(
+        state_.userRowCount > 0 ? QString::fromLatin1(kUserConversionFileName) : QString());
+    refreshCounts();
+    // The conversion line, its result and the error marker "CHYBA !".
+    single_->clearForPageEntry();
+    if (screenMarker_ == kCreatedMarker) {
+        pageEntry();
+        SSTab1_->setCurrentIndex(MenuPageIndex);
+    }
+    screenMarker_ = kRunningMarker;
+}
+
+void MainWindow::pageEntry() {
+    for (int index = MenuPageIndex; index <= UserPageIndex; ++index) {
+        SSTab1_->page(index)->clearForPageEntry();
+    }
+    screenMarker_ = kRunningMarker;
+    SSTab1_->page(SSTab1_->currentIndex())->firstField()->setFocus();
+}
+
+void MainWindow::enterPage(int index) {
+    SSTab1_->setCurrentIndex(index);
+    pageEntry();
+}
+
+void MainWindow::refreshCounts() {
+    StatusBar1_->showCounts(state_.userRowCount, state_.rowCount - state_.userRowCount);
+}
+
+void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
+    switch (entry) {
+    case MenuPage::SingleConversions:
+        enterPage(SinglePageIndex);
+        break;
+    case MenuPage::BlockConversions:
+        enterPage(BlockPageIndex);
+        break;
+    case MenuPage::Overview:
+        showOverview();
+        break;
+    case MenuPage::UserConversions:
+        enterPage(UserPageIndex);
+        break;
+    case MenuPage::End:
+        endProgram();
+        break;
+    }
+}
+
+void MainWindow::showMenu() {
+    SSTab1_->setCurrentIndex(MenuPageIndex);
+    menu_->firstField()->setFocus();
+}
+
+void MainWindow::showOverview() {
+    if (!overview_) {
+        overview_ = std::make_unique<OverviewWindow>(state_);
+        connect(overview_.get(), &OverviewWindow::activated, this,
+                [this] { overviewWasActive_ = true; });
+        connect(overview_.get(), &OverviewWindow::closed, this, [this] {
+            show();
+            raise();
+            activateWindow();
+        });
+    }
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
+}
+
+void MainWindow::endProgram() {
+    results_.close();
+    emit programEnded();
+}
+
+} // namespace vemlik

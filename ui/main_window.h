@@ -1,0 +1,67 @@
+#pragma once
+
+#include "menu_page.h"
+#include "results_file.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace vemlik {
+
+class Dialogs;
+class MessageSink;
+class OverviewWindow;
+class Page;
+class PageTabs;
+class SinglePage;
+class StatusPanels;
+struct EngineState;
+
+// frmTitl, the program's home for the whole run: the heading, the tab control with the menu
+// and the three working pages, and the status bar. It owns the results file and the overview
+// window.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+signals:
+    // The run is over; the results file is already closed.
+    void programEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addPages(Dialogs& dialogs, MessageSink& messages);
+    void connectPage(Page* page);
+
+    void activate();
+    void pageEntry();
+    void enterPage(int index);
+    void refreshCounts();
+    void chooseMenuEntry(MenuPage::Entry entry);
+    void showMenu();
+    void showOverview();
+    void endProgram();
+
+    EngineState& state_;
+    ResultsFile results_;
+    PageTabs* SSTab1_;
+    StatusPanels* StatusBar1_;
+    MenuPage* menu_ = nullptr;
+    SinglePage* single_ = nullptr;
+    std::unique_ptr<OverviewWindow> overview_;
+    // "frmTitl" until the first activation is over, "F_Vemlik" from then on.
+    QString screenMarker_;
+    // Coming back from the overview window is an activation; from another program it is not.
+    bool overviewWasActive_ = false;
+};
+
+} // namespace vemlik

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+
+namespace vemlik {
+
+struct EngineState;
+
+// F_Prehled: every abbreviation of the unit table, in row order, listed afresh whenever the
+// window is shown or becomes active. It is only ever hidden, never closed for good.
+class OverviewWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit OverviewWindow(const EngineState& state, QWidget* parent = nullptr);
+
+signals:
+    void activated();
+    // "Zavřít": the window is hidden and the main window is to come to the front.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void listAbbreviations();
+
+    const EngineState& state_;
+    QListWidget* T_Zkratky_;
+};
+
+} // namespace vemlik

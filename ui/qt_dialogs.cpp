@@ -1,0 +1,51 @@
+#include "qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace vemlik {
+
+namespace {
+
+int execMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                   QMessageBox::StandardButtons buttons,
+                   QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+} // namespace
+
+void QtDialogs::showMessage(const QString& text) {
+    execMessageBox(parentWindow_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtDialogs::askYesNo(const QString& text) {
+    return execMessageBox(parentWindow_, QMessageBox::Question, text,
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString QtDialogs::chooseResultsFileName(const QString& filter) {
+    QFileDialog dialog(parentWindow_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Results are appended, so an existing file is a normal choice, not one to warn about.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(qtNameFilter(filter));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+QString qtNameFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(u'|');
+    if (bar < 0) {
+        return filter;
+    }
+    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1) + u')';
+}
+
+} // namespace vemlik

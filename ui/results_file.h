@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine_state.h"
+#include "text_file_appender.h"
+
+#include <QString>
+
+#include <string_view>
+
+namespace vemlik {
+
+class Dialogs;
+
+// The one results file that the single and the block conversion pages write into. Its name is
+// asked for once per run; the file is opened for appending and every text is written and
+// flushed at once. The engine's results-file flag is 1 exactly while the file is open.
+class ResultsFile {
+public:
+    ResultsFile(EngineState& state, Dialogs& dialogs);
+
+    // Opens the file for appending, showing the file dialog with this filter
+    // ("description|pattern") while no name has been accepted in this run. False when no
+    // file is open afterwards: no name given (silently), or the file cannot be opened.
+    bool open(const QString& filter);
+    // Appends UTF-8 text in the file's own encoding. A write that fails is reported, and the
+    // file is closed; false then.
+    bool append(std::string_view text);
+    void close();
+
+    bool isOpen() const { return appender_.isOpen(); }
+    const QString& fileName() const { return fileName_; }
+
+private:
+    EngineState& state_;
+    Dialogs& dialogs_;
+    QString fileName_;
+    TextFileAppender appender_;
+};
+
+} // namespace vemlik

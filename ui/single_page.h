@@ -1,0 +1,49 @@
+#pragma once
+
+#include "page.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace vemlik {
+
+class MessageSink;
+class ResultsFile;
+struct EngineState;
+
+// Page 1: converts one conversion line at a time and can append each result to the results
+// file.
+class SinglePage : public Page {
+    Q_OBJECT
+
+public:
+    SinglePage(EngineState& state, MessageSink& messages, ResultsFile& results,
+               QWidget* parent = nullptr);
+
+    // Empties the conversion line, the result and the error marker; the main window's
+    // activation empties the same fields.
+    void clearForPageEntry() override;
+    QWidget* firstField() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addTexts();
+    void addWorkingControls();
+    void convert();
+    void flipResultsChoice();
+    void newEntry();
+
+    EngineState& state_;
+    MessageSink& messages_;
+    ResultsFile& results_;
+
+    QLineEdit* Text1_;
+    QLineEdit* Text2_;
+    QLabel* Label6_;
+    QCheckBox* chkSoubj_;
+};
+
+} // namespace vemlik
