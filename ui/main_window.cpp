@@ -50,13 +50,15 @@ MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messag
 MainWindow::~MainWindow() = default;
 
 void MainWindow::addPages(Dialogs& dialogs, MessageSink& messages) {
-    menu_ = new MenuPage;
-    single_ = new SinglePage(state_, messages, results_);
+    // Made inside the tab control's window from the start, so that their tab orders hold.
+    menu_ = new MenuPage(SSTab1_);
+    single_ = new SinglePage(state_, messages, results_, SSTab1_);
     SSTab1_->addPage(menu_, QStringLiteral("&Nabídka"));
     SSTab1_->addPage(single_, QStringLiteral(" &Jednotlivá data"));
-    SSTab1_->addPage(new BlockPage(state_, dialogs, messages, results_),
+    SSTab1_->addPage(new BlockPage(state_, dialogs, messages, results_, SSTab1_),
                      QStringLiteral("&Blok dat"));
-    SSTab1_->addPage(new UserPage(state_, dialogs, messages), QStringLiteral("&Uživ.Vemlik"));
+    SSTab1_->addPage(new UserPage(state_, dialogs, messages, SSTab1_),
+                     QStringLiteral("&Uživ.Vemlik"));
     for (int index = SinglePageIndex; index <= UserPageIndex; ++index) {
         connectPage(SSTab1_->page(index));
     }

@@ -5,12 +5,20 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace vemlik {
 
 namespace {
 
 constexpr std::array<int, 5> kPanelWidths = {1058, 1411, 2028, 2540, 1587};
+
+// The system's short time format, without seconds where it has them.
+QString hoursAndMinutes(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]ss?")));
+    return locale.toString(QTime::currentTime(), format);
+}
 
 int msecsToNextMinute() {
     const QTime now = QTime::currentTime();
@@ -26,16 +34,16 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         auto* panel = new QLabel(QStringLiteral(" "), this);
         panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The panels are wider together than the window; the last one takes what is left.
-        const bool last = index + 1 == panels_.size();
-        if (last) {
-            panel->setMinimumWidth(1);
-        } else {
-            panel->setFixedWidth(twipsToPixels(kPanelWidths[index]));
-        }
-        addWidget(panel, last ? 1 : 0);
+        panel->setFixedWidth(twipsToPixels(kPanelWidths[index]));
+        addWidget(panel);
         panels_[index] = panel;
     }
+    // The panels are wider together than the window: the file name's panel gives way, so
+    // that the counts stay readable.
+    panels_[3]->setMinimumWidth(
+        panels_[3]->fontMetrics().horizontalAdvance(QStringLiteral("_Prevody.kfc_")));
+    panels_[4]->setFixedWidth(
+        panels_[4]->fontMetrics().horizontalAdvance(QStringLiteral("_ 99 +  91_")));
     panels_[2]->setText(QStringLiteral("Uživ.převody:"));
     clock_.setSingleShot(true);
     clock_.setTimerType(Qt::PreciseTimer);
@@ -57,7 +65,7 @@ QString StatusPanels::panelText(int panel) const {
 
 void StatusPanels::showClock() {
     const QLocale locale;
-    panels_[0]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    panels_[0]->setText(hoursAndMinutes(locale));
     panels_[1]->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     // Woken at each full minute, so the time is never a minute behind.
     clock_.start(msecsToNextMinute());

@@ -1,0 +1,183 @@
+#include "program_under_test.h"
+
+#include "results_file.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using vemlik::testing::ProgramUnderTest;
+
+// The single conversion page through its widgets, the results file through its bytes.
+class SinglePageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramUnderTest> program;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QCheckBox* chkSoubj = nullptr;
+
+    void convert(const QString& line) {
+        Text1->clear();
+        ProgramUnderTest::typeAndPress(Text1, line, Qt::Key_Return);
+    }
+
+    // Checks chkSoubj and names the results file the dialog is to answer with.
+    void wantResultsFile(const QString& fileName) {
+        program->dialogs.chosenFileName = fileName;
+        QTest::mouseClick(chkSoubj, Qt::LeftButton);
+        QVERIFY(chkSoubj->isChecked());
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<ProgramUnderTest>();
+        QVERIFY(program->start());
+        QTest::keyClick(program->control<QWidget>("lblNabidka"), Qt::Key_Return);
+        Text1 = program->control<QLineEdit>("Text1");
+        Text2 = program->control<QLineEdit>("Text2");
+        Label6 = program->control<QLabel>("Label6");
+        chkSoubj = program->control<QCheckBox>("chkSoubj");
+        QVERIFY(Text1->hasFocus());
+    }
+    void cleanup() { program.reset(); }
+
+    void showsValueAndUnit_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("SI base units") << "36 km/h"
+                                       << "10,000 m/s";
+        QTest::newRow("named target") << "cm/min 12 ft/hr"
+                                      << "6,0960 cm/min";
+        QTest::newRow("decimal comma") << "m 154,5 cm"
+                                       << "1,5450 m";
+        QTest::newRow("number only") << "2"
+                                     << "2,0000 ";
+    }
+    void showsValueAndUnit() {
+        QFETCH(QString, line);
+        QFETCH(QString, result);
+        convert(line);
+        QCOMPARE(Text2->text(), result);
+        QCOMPARE(Text1->text(), line);
+        QVERIFY(Label6->text().isEmpty());
+        QVERIFY(Text1->hasFocus());
+        QVERIFY(program->dialogs.messages.isEmpty());
+    }
+
+    void faultyLineShowsErrorUntilEscape() {
+        convert(QStringLiteral("12 furlong"));
+        QCOMPARE(program->dialogs.messages.size(), 1);
+        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+        QVERIFY(Text2->text().isEmpty());
+
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(Text2->text(), QStringLiteral("10,000 m/s"));
+        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+
+        QTest::mouseClick(program->control<QPushButton>("Command2"), Qt::LeftButton);
+        QVERIFY(Text1->text().isEmpty() && Text2->text().isEmpty());
+        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+        QVERIFY(Text1->hasFocus());
+
+        convert(QStringLiteral("36 km/h"));
+        QTest::keyClick(Text1, Qt::Key_Escape);
+        QVERIFY(Text1->text().isEmpty() && Text2->text().isEmpty() && Label6->text().isEmpty());
+    }
+
+    void checkBoxFlipsOnceAndHandsTheFocusBack() {
+        QWidget* end = program->control<QWidget>("Command1");
+        end->setFocus();
+        QTest::keyClick(end, Qt::Key_Tab);
+        QVERIFY(chkSoubj->isChecked());
+        QVERIFY(Text1->hasFocus());
+        QTest::mouseClick(chkSoubj, Qt::LeftButton);
+        QVERIFY(!chkSoubj->isChecked());
+        QVERIFY(Text1->hasFocus());
+        QTest::keyClick(Text1, Qt::Key_V, Qt::AltModifier);
+        QVERIFY(chkSoubj->isChecked());
+        QVERIFY(Text1->hasFocus());
+    }
+
+    void appendsEverySuccessfulConversion() {
+        program->directory.write("vysledky.pre", "stará data\r\n");
+        wantResultsFile(program->directory.fileName("vysledky.pre").c_str());
+        convert(QStringLiteral("cm/min 12 ft/hr"));
+        convert(QStringLiteral("cm/min 1 ft/hr"));
+        convert(QString());
+        // An empty line converts too; its value is whatever the engine gives it.
+        const std::string emptyLineResult = Text2->text().toStdString();
+        QVERIFY(!emptyLineResult.empty());
+        convert(QStringLiteral("12 furlong"));
+        // Written on, also with the check box cleared, while the file is open.
+        QTest::mouseClick(chkSoubj, Qt::LeftButton);
+        convert(QStringLiteral("36 km/h"));
+
+        QCOMPARE(program->dialogs.fileDialogFilters,
+                 QStringList{QStringLiteral("Soubor s převody *.pre|*.pre")});
+        QCOMPARE(program->state.resultsFileFlag, 1);
+        const std::string expected = "stará data\r\n"
+                                     "cm/min 12 ft/hr             =  6,0960 cm/min\r\n"
+                                     "cm/min 1 ft/hr              =  0,50800 cm/min\r\n"
+                                     "              =  " +
+                                     emptyLineResult +
+                                     "\r\n"
+                                     "36 km/h       =  10,000 m/s\r\n";
+        QCOMPARE(program->directory.read("vysledky.pre"), expected);
+    }
+    void dialogClosedWithoutNameOpensNothing() {
+        wantResultsFile(QString());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(Text2->text(), QStringLiteral("10,000 m/s"));
+        QCOMPARE(program->state.resultsFileFlag, 0);
+        QVERIFY(!chkSoubj->isChecked());
+        QVERIFY(program->dialogs.messages.isEmpty());
+        // Nothing was remembered, so the next try asks again.
+        wantResultsFile(program->directory.fileName("b.pre").c_str());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.fileDialogFilters.size(), 2);
+        QCOMPARE(program->directory.read("b.pre"), "36 km/h       =  10,000 m/s\r\n");
+    }
+
+    void fileThatCannotBeOpenedIsReported() {
+        const QString name = program->directory.fileName("chybi/a.pre").c_str();
+        wantResultsFile(name);
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.messages,
+                 QStringList{QStringLiteral("Soubor %1 nelze otevřít pro zápis!").arg(name)});
+        QCOMPARE(program->state.resultsFileFlag, 0);
+        QVERIFY(!chkSoubj->isChecked());
+        QCOMPARE(Text2->text(), QStringLiteral("10,000 m/s"));
+    }
+
+    void failedWriteClosesTheFile() {
+        wantResultsFile(QStringLiteral("/dev/full"));
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.messages,
+                 QStringList{QStringLiteral("Zápis do souboru /dev/full se nezdařil!")});
+        QCOMPARE(program->state.resultsFileFlag, 0);
+        QVERIFY(!chkSoubj->isChecked());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.messages.size(), 1);
+    }
+
+    void reopeningUsesTheRememberedName() {
+        vemlik::ResultsFile results(program->state, program->dialogs);
+        program->dialogs.chosenFileName = program->directory.fileName("c.pre").c_str();
+        QVERIFY(results.open(QStringLiteral("A|*.a")));
+        QVERIFY(results.append("první\r\n"));
+        results.close();
+        QCOMPARE(program->state.resultsFileFlag, 0);
+        QVERIFY(results.open(QStringLiteral("B|*.b")));
+        QCOMPARE(program->state.resultsFileFlag, 1);
+        QVERIFY(results.append("druhý\r\n"));
+        QCOMPARE(program->dialogs.fileDialogFilters, QStringList{QStringLiteral("A|*.a")});
+        QCOMPARE(program->directory.read("c.pre"), "první\r\ndruhý\r\n");
+    }
+};
+
+QTEST_MAIN(SinglePageTest)
+#include "single_page_test.moc"

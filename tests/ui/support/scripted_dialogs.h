@@ -1,0 +1,31 @@
+#pragma once
+
+#include "dialogs.h"
+
+#include <QStringList>
+
+namespace vemlik::testing {
+
+// Answers the windows' dialogs as the test has set it up and keeps what they were asked.
+class ScriptedDialogs : public Dialogs {
+public:
+    void showMessage(const QString& text) override { messages.append(text); }
+    bool askYesNo(const QString& text) override {
+        questions.append(text);
+        return answerYes;
+    }
+    QString chooseResultsFileName(const QString& filter) override {
+        fileDialogFilters.append(filter);
+        return chosenFileName;
+    }
+
+    QStringList messages;
+    QStringList questions;
+    bool answerYes = true;
+    // One entry for each file dialog shown; the dialog answers with chosenFileName
+    // (empty: closed without a name).
+    QStringList fileDialogFilters;
+    QString chosenFileName;
+};
+
+} // namespace vemlik::testing
