@@ -62,7 +62,8 @@ units_ns=$(($(now_ns) - start))
 cli_rate=$(per_second "$conversions" "$best_cli_ns")
 units_rate=$(per_second "$conversions" "$units_ns")
 echo
-echo "== $conversions conversions (output lines: vemlik-cli $(wc -l <"$work/vemlik.out"), GNU units $(wc -l <"$work/units.out"))"
+echo "== $conversions conversions, $(units --version | head -1)"
+echo "   (output lines vemlik-cli $(wc -l <"$work/vemlik.out"), GNU units $(wc -l <"$work/units.out"))"
 printf '%-12s %12s lines/s  (%d ms, best of 3)\n' vemlik-cli "$cli_rate" $((best_cli_ns / 1000000))
 printf '%-12s %12s lines/s  (%d ms)\n' "GNU units" "$units_rate" $((units_ns / 1000000))
 awk -v a="$cli_rate" -v b="$units_rate" 'BEGIN { printf "ratio        %12.1f x\n", a / b }'
@@ -83,7 +84,7 @@ if [[ -x "$build/bench/window_startup_benchmark" ]]; then
     echo
     echo "== Window start-up, offscreen (median of 11 starts)"
     for run in $(seq 11); do
-        QT_QPA_PLATFORM=offscreen "$build/bench/window_startup_benchmark"
+        QT_QPA_PLATFORM=offscreen "$build/bench/window_startup_benchmark" 2>/dev/null
     done | sort -n -k1,1 | sed -n 6p |
         awk '{ printf "main window shown, event loop idle: %s ms, resident: %s MB\n", $1, $2 }'
 fi
