@@ -63,7 +63,7 @@ cli_rate=$(per_second "$conversions" "$best_cli_ns")
 units_rate=$(per_second "$conversions" "$units_ns")
 echo
 echo "== $conversions conversions, $(units --version | head -1)"
-echo "   (output lines vemlik-cli $(wc -l <"$work/vemlik.out"), GNU units $(wc -l <"$work/units.out"))"
+echo "   output lines: vemlik-cli $(wc -l <"$work/vemlik.out"), GNU units $(wc -l <"$work/units.out")"
 printf '%-12s %12s lines/s  (%d ms, best of 3)\n' vemlik-cli "$cli_rate" $((best_cli_ns / 1000000))
 printf '%-12s %12s lines/s  (%d ms)\n' "GNU units" "$units_rate" $((units_ns / 1000000))
 awk -v a="$cli_rate" -v b="$units_rate" 'BEGIN { printf "ratio        %12.1f x\n", a / b }'
