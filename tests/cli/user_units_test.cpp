@@ -17,6 +17,18 @@ TEST(CliUserUnits, NamedFileIsReadAndNeverWritten) {
     EXPECT_EQ(readBytes(userFile), records);
 }
 
+// The file's own faults are told with its name; the lines are still converted.
+TEST(CliUserUnits, MalformedRecordIsReportedUnderTheFileName) {
+    const ScratchDirectory directory;
+    const std::string userFile = directory.write("moje.kfc", "versta, 1066.8 , 5 \r\nnic\r\n");
+    const CliRun run = runCli({"--separator", ",", "--prevody", userFile}, "m 1 versta\n");
+    EXPECT_EQ(run.output, "1066,80 m\n");
+    EXPECT_EQ(run.errors, userFile +
+                              ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
+                              "řádku 2)!\n");
+    EXPECT_EQ(run.exitStatus, 0);
+}
+
 TEST(CliUserUnits, UnreadableNamedFileIsStatusTwo) {
     const ScratchDirectory directory;
     const std::string missing = (directory.path() / "Prevody.kfc").string();
