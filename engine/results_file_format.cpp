@@ -4,6 +4,30 @@
 
 namespace vemlik {
 
+namespace {
+
+// Column at which the target unit starts on the units line: under the second header text, or
+// further right for a long source unit, so the two texts always stay apart.
+inline constexpr std::size_t kTargetUnitStep = 16;
+
+std::size_t nextPrintZone(std::size_t column) {
+    return column + kPrintZoneWidth - column % kPrintZoneWidth;
+}
+
+// The line from the reading position up to the next CR, moving the position past its LF; a
+// single blank, leaving the position, when no CR follows.
+std::string_view nextLine(std::string_view text, std::size_t& position) {
+    const std::size_t cr = text.find('\r', position);
+    if (cr == std::string_view::npos) {
+        return " ";
+    }
+    const std::string_view line = text.substr(position, cr - position);
+    position = cr + 2;
+    return line;
+}
+
+} // namespace
+
 std::string singleConversionLine(std::string_view lineText, std::string_view resultText) {
     // The next zone always starts after the text, so a text that fills its zone gets a whole
     // zone of blanks.
@@ -14,6 +38,26 @@ std::string singleConversionLine(std::string_view lineText, std::string_view res
     line += resultText;
     line += "\r\n";
     return line;
+}
+
+std::string blockTableSection(std::string_view sourceUnits, std::string_view targetUnits,
+                              std::string_view table) {
+    std::string section = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
+    section += sourceUnits;
+    const std::size_t sourceColumns = characterCount(sourceUnits);
+    const std::size_t zone = nextPrintZone(sourceColumns);
+    const std::size_t target = (zone + kTargetUnitStep - 1) / kTargetUnitStep * kTargetUnitStep;
+    section.append(target - sourceColumns, ' ');
+    section += targetUnits;
+    section += "\r\n";
+    std::size_t position = 0;
+    std::string_view line;
+    do {
+        line = nextLine(table, position);
+        section += line;
+        section += "\r\n";
+    } while (line != " ");
+    return section;
 }
 
 } // namespace vemlik

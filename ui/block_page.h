@@ -2,6 +2,10 @@
 
 #include "page.h"
 
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+
 namespace vemlik {
 
 class Dialogs;
@@ -20,11 +24,32 @@ public:
     void clearForPageEntry() override;
     QWidget* firstField() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void addEntryFields(QWidget* frame);
+    void addPageButtons();
+    void takeSourceUnit();
+    void takeUnitPair();
+    void convertValue();
+    // Appends the table as one section to the results file, if it is open, and closes it.
+    void writeTable();
+    void newEntry();
+
     EngineState& state_;
     Dialogs& dialogs_;
     MessageSink& messages_;
     ResultsFile& results_;
+    // True once Enter in Text4 converted a unit pair without error since the fields were emptied.
+    bool pairAccepted_ = false;
+
+    QCheckBox* chkSoubor_;
+    QLineEdit* Text3_;
+    QLineEdit* Text4_;
+    QLineEdit* Text5_;
+    QLineEdit* Text6_;
+    QPlainTextEdit* Text8_;
 };
 
 } // namespace vemlik

@@ -2,6 +2,12 @@
 
 #include "page.h"
 
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace vemlik {
 
 class Dialogs;
@@ -21,9 +27,28 @@ public:
     QWidget* firstField() override;
 
 private:
+    void addKindChoice();
+    void addEntryFields();
+    void addPageButtons();
+    void parseDimension();
+    void takeFactor();
+    void addUnit();
+    // The reason the entry can't be stored, or an empty text when it can.
+    QString refusal() const;
+    void writePermanently();
+    void clearEntry();
+
     EngineState& state_;
     Dialogs& dialogs_;
     MessageSink& messages_;
+
+    QRadioButton* Option1_;
+    QRadioButton* Option2_;
+    QLineEdit* Text9_;
+    QLineEdit* Text10_;
+    QLineEdit* Text11_;
+    QPushButton* Command9_;
+    QPushButton* Command10_;
 };
 
 } // namespace vemlik

@@ -1,0 +1,36 @@
+#include "results_file_format.h"
+
+#include <gtest/gtest.h>
+
+namespace vemlik {
+namespace {
+
+const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
+
+TEST(BlockTableSection, WritesHeaderUnitsRowsAndClosingBlank) {
+    EXPECT_EQ(blockTableSection("km/h", "m/s", "154.5\t42,917\r\n36\t10,000\r\n"),
+              kHead + "km/h" + std::string(12, ' ') +
+                  "m/s\r\n154.5\t42,917\r\n36\t10,000\r\n \r\n");
+}
+
+TEST(BlockTableSection, EmptyTableStillGivesTheWholeFrame) {
+    EXPECT_EQ(blockTableSection("", "", ""), kHead + std::string(16, ' ') + "\r\n \r\n");
+}
+
+TEST(BlockTableSection, TargetUnitMovesOnByZoneAndStepForLongSourceUnits) {
+    // 13 characters reach the first zone at 14, then column 16; 14 characters fill the zone,
+    // so the next zone starts at 28 and the target at 32. Czech letters count once.
+    EXPECT_EQ(blockTableSection("kcal/m2/h/C13", "W", ""), kHead + "kcal/m2/h/C13   W\r\n \r\n");
+    EXPECT_EQ(blockTableSection("žžžžžžžžžžžžžž", "W", ""),
+              kHead + "žžžžžžžžžžžžžž" + std::string(18, ' ') + "W\r\n \r\n");
+}
+
+TEST(BlockTableSection, StopsAtALineOfOneBlankAndDropsTextAfterTheLastCr) {
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"),
+              kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n30\t303"),
+              kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
+}
+
+} // namespace
+} // namespace vemlik
