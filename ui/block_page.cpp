@@ -148,6 +148,7 @@ void BlockPage::takeUnitPair() {
 }
 
 void BlockPage::convertValue() {
+    Text6_->clear();
     // Values are only converted with a pair the user has seen accepted on this page; that
     // also keeps the division from a target factor that no conversion has set yet.
     if (!pairAccepted_) {
@@ -159,7 +160,6 @@ void BlockPage::convertValue() {
         const QSignalBlocker blocker(chkSoubor_);
         chkSoubor_->setChecked(false);
     }
-    Text6_->clear();
     QString valueText = Text5_->text();
     if (const qsizetype comma = valueText.indexOf(u','); comma >= 0) {
         valueText[comma] = u'.';
