@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -19,6 +20,31 @@ template <typename Control> Control* place(Control* control, const char* name, Q
     control->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return control;
 }
+
+// An etched border with the caption set into its top line; the frame's controls, placed just
+// below that line, stay inside the border.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        const int top = title().isEmpty() ? 0 : metrics.height() / 2;
+        const QRect border = rect().adjusted(0, top, -2, -2);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(border);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(border.translated(1, 1));
+        if (!title().isEmpty()) {
+            const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 2, metrics.height());
+            painter.fillRect(caption, palette().color(QPalette::Window));
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+        }
+    }
+};
 
 } // namespace
 
@@ -59,8 +85,18 @@ QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString&
     return place(new QRadioButton(caption, parent), name, twips);
 }
 
+void fitLabelsToText(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        if (needed > label->height()) {
+            label->resize(label->width(), needed);
+        }
+    }
+}
+
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips) {
-    return place(new QGroupBox(caption, parent), name, twips);
+    return place(new FrameBox(caption, parent), name, twips);
 }
 
 void orderTabStops(std::initializer_list<QWidget*> controls) {

@@ -31,6 +31,10 @@ QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString&
                                QRect twips);
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips);
 
+// The substitute fonts are taller than the ones the layout was drawn with: each label of the
+// window grows downwards until its text fits.
+void fitLabelsToText(QWidget* window);
+
 // The order in which the Tab key visits the controls.
 void orderTabStops(std::initializer_list<QWidget*> controls);
 

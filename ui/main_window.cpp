@@ -40,11 +40,12 @@ MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messag
     SSTab1_ = new PageTabs(client);
     SSTab1_->setGeometry(twipsRect(120, 480, 7695, 5655));
     addPages(dialogs, messages);
-    SSTab1_->setCurrentIndex(UserPageIndex);
+    SSTab1_->selectPage(UserPageIndex);
     connect(SSTab1_, &PageTabs::entered, this, &MainWindow::pageEntry);
 
     StatusBar1_ = new StatusPanels(this);
     setStatusBar(StatusBar1_);
+    fitLabelsToText(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -102,7 +103,7 @@ void MainWindow::activate() {
     single_->clearForPageEntry();
     if (screenMarker_ == kCreatedMarker) {
         pageEntry();
-        SSTab1_->setCurrentIndex(MenuPageIndex);
+        SSTab1_->selectPage(MenuPageIndex);
     }
     screenMarker_ = kRunningMarker;
 }
@@ -116,7 +117,7 @@ void MainWindow::pageEntry() {
 }
 
 void MainWindow::enterPage(int index) {
-    SSTab1_->setCurrentIndex(index);
+    SSTab1_->selectPage(index);
     pageEntry();
 }
 
@@ -145,13 +146,15 @@ void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
 }
 
 void MainWindow::showMenu() {
-    SSTab1_->setCurrentIndex(MenuPageIndex);
+    SSTab1_->selectPage(MenuPageIndex);
     menu_->firstField()->setFocus();
 }
 
 void MainWindow::showOverview() {
     if (!overview_) {
         overview_ = std::make_unique<OverviewWindow>(state_);
+        // Beside the main window, so that both can be seen.
+        overview_->move(frameGeometry().topRight() + QPoint(1, 0));
         connect(overview_.get(), &OverviewWindow::activated, this,
                 [this] { overviewWasActive_ = true; });
         connect(overview_.get(), &OverviewWindow::closed, this, [this] {

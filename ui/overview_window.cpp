@@ -26,6 +26,7 @@ OverviewWindow::OverviewWindow(const EngineState& state, QWidget* parent)
               {120, 120, 3015, 255});
     QPushButton* close =
         makeButton(this, "Command1", QStringLiteral("&Zavřít"), {1200, 5880, 1815, 375});
+    fitLabelsToText(this);
     connect(close, &QPushButton::clicked, this, [this] {
         hide();
         emit closed();

@@ -26,15 +26,16 @@ protected:
     }
 
     bool event(QEvent* event) override {
-        const bool handled = QTabBar::event(event);
-        if (event->type() == QEvent::Shortcut) {
-            emit tabs_.entered();
+        if (event->type() != QEvent::Shortcut) {
+            return QTabBar::event(event);
         }
+        const bool handled = tabs_.whileSelecting([&] { return QTabBar::event(event); });
+        emit tabs_.entered();
         return handled;
     }
 
     void mousePressEvent(QMouseEvent* event) override {
-        QTabBar::mousePressEvent(event);
+        tabs_.whileSelecting([&] { QTabBar::mousePressEvent(event); });
         if (event->button() == Qt::LeftButton && tabAt(event->position().toPoint()) >= 0) {
             emit tabs_.entered();
         }
@@ -42,7 +43,9 @@ protected:
 
     void focusInEvent(QFocusEvent* event) override {
         QTabBar::focusInEvent(event);
-        emit tabs_.entered();
+        if (!tabs_.selecting()) {
+            emit tabs_.entered();
+        }
     }
 
     void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
@@ -68,6 +71,10 @@ void PageTabs::addPage(Page* page, const QString& caption) {
     for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         control->move(control->pos() - pageOrigin);
     }
+}
+
+void PageTabs::selectPage(int index) {
+    whileSelecting([&] { setCurrentIndex(index); });
 }
 
 Page* PageTabs::page(int index) const {

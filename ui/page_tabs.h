@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 namespace vemlik {
@@ -19,6 +20,16 @@ public:
     // gives them.
     void addPage(Page* page, const QString& caption);
     Page* page(int index) const;
+    // Shows the page without page entry.
+    void selectPage(int index);
+
+    // Hiding the page that holds the focus passes the focus along the tab chain, often to the
+    // tab bar; while a page is being selected that is not the user entering the tab control.
+    template <typename Action> auto whileSelecting(Action action) {
+        const QScopedValueRollback<bool> guard(selecting_, true);
+        return action();
+    }
+    bool selecting() const { return selecting_; }
 
 signals:
     // A page caption was clicked or its access key used, or the tab bar received the focus.
@@ -26,6 +37,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool selecting_ = false;
 };
 
 } // namespace vemlik

@@ -1,0 +1,217 @@
+#include "page_tabs.h"
+#include "program_under_test.h"
+#include "status_panels.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+
+using vemlik::testing::ProgramUnderTest;
+
+// The main window: first activation, menu choices, page entry, activation, status bar, end.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramUnderTest> program;
+    vemlik::PageTabs* SSTab1 = nullptr;
+    QListWidget* lblNabidka = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLabel* Label6 = nullptr;
+
+    QString panel(int number) const {
+        return program->control<vemlik::StatusPanels>("StatusBar1")->panelText(number);
+    }
+
+    // Page 1 holding a conversion line, its result and the error marker.
+    void fillSinglePage() {
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        ProgramUnderTest::typeAndPress(Text1, QStringLiteral("12 furlong"), Qt::Key_Return);
+        Text1->setText(QStringLiteral("36 km/h"));
+        Text2->setText(QStringLiteral("10,000 m/s"));
+        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+    }
+
+    bool singlePageEmpty() const {
+        return Text1->text().isEmpty() && Text2->text().isEmpty() && Label6->text().isEmpty();
+    }
+
+    QPoint captionCentre(int index) const { return SSTab1->tabBar()->tabRect(index).center(); }
+
+private slots:
+    void init() {
+        program = std::make_unique<ProgramUnderTest>();
+        SSTab1 = program->control<vemlik::PageTabs>("SSTab1");
+        lblNabidka = program->control<QListWidget>("lblNabidka");
+        Text1 = program->control<QLineEdit>("Text1");
+        Text2 = program->control<QLineEdit>("Text2");
+        Label6 = program->control<QLabel>("Label6");
+    }
+    void cleanup() { program.reset(); }
+
+    void firstActivationShowsTheMenu() {
+        QCOMPARE(SSTab1->currentIndex(), 3);
+        QCOMPARE(panel(4), QStringLiteral(" "));
+        QCOMPARE(panel(5), QStringLiteral(" "));
+        QVERIFY(program->start());
+        QCOMPARE(SSTab1->currentIndex(), 0);
+        QVERIFY(lblNabidka->hasFocus());
+        QCOMPARE(lblNabidka->currentRow(), 0);
+        QCOMPARE(lblNabidka->count(), 5);
+        QCOMPARE(panel(3), QStringLiteral("Uživ.převody:"));
+        QCOMPARE(panel(4), QString());
+        QCOMPARE(panel(5), QStringLiteral(" 0 +  91"));
+        QCOMPARE(program->window->windowTitle(), QStringLiteral("  V E M L I K"));
+        QCOMPARE(program->window->size(), QSize(530, 436));
+    }
+
+    void countsOfUserRowsAtActivation() {
+        QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
+        QVERIFY(vemlik::addUserUnit(program->state, "LOT", 0.0128, 6));
+        QVERIFY(program->start());
+        QCOMPARE(panel(4), QStringLiteral("Prevody.kfc"));
+        QCOMPARE(panel(5), QStringLiteral(" 2 +  91"));
+    }
+
+    void menuChoicesByEnterAndDoubleClick() {
+        QVERIFY(program->start());
+        fillSinglePage();
+        QTest::mouseClick(program->control<QAbstractButton>("Command4"), Qt::LeftButton);
+        QCOMPARE(SSTab1->currentIndex(), 0);
+        QVERIFY(lblNabidka->hasFocus());
+        QCOMPARE(Text1->text(), QStringLiteral("36 km/h"));
+
+        const QRect entry1 = lblNabidka->visualItemRect(lblNabidka->item(1));
+        QTest::mouseClick(lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
+        QTest::mouseDClick(lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
+        QCOMPARE(SSTab1->currentIndex(), 2);
+        QVERIFY(singlePageEmpty());
+
+        lblNabidka->setCurrentRow(3);
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        QCOMPARE(SSTab1->currentIndex(), 3);
+
+        lblNabidka->setCurrentRow(0);
+        QTest::keyClick(lblNabidka, Qt::Key_Enter);
+        QCOMPARE(SSTab1->currentIndex(), 1);
+        QVERIFY(Text1->hasFocus());
+
+        lblNabidka->clearSelection();
+        SSTab1->selectPage(0);
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        QCOMPARE(SSTab1->currentIndex(), 0);
+        QCOMPARE(program->ended->count(), 0);
+
+        lblNabidka->setCurrentRow(4);
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        QCOMPARE(program->ended->count(), 1);
+    }
+
+    void pageEntryOncePerCaptionClickAccessKeyOrFocus() {
+        QVERIFY(program->start());
+        QSignalSpy entries(SSTab1, &vemlik::PageTabs::entered);
+        fillSinglePage();
+        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {}, captionCentre(1));
+        QCOMPARE(entries.count(), 1);
+        QVERIFY(singlePageEmpty());
+        QVERIFY(Text1->hasFocus());
+
+        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {}, captionCentre(0));
+        QCOMPARE(entries.count(), 2);
+        QCOMPARE(SSTab1->currentIndex(), 0);
+        QVERIFY(lblNabidka->hasFocus());
+
+        Text1->setText(QStringLiteral("36 km/h"));
+        QTest::keyClick(lblNabidka, Qt::Key_J, Qt::AltModifier);
+        QCOMPARE(entries.count(), 3);
+        QCOMPARE(SSTab1->currentIndex(), 1);
+        QVERIFY(Text1->hasFocus());
+        QVERIFY(Text1->text().isEmpty());
+
+        // Backwards from the first field of page 1 the tab bar is next.
+        Text1->setText(QStringLiteral("36 km/h"));
+        QTest::keyClick(Text1, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(entries.count(), 4);
+        QVERIFY(Text1->hasFocus());
+        QVERIFY(Text1->text().isEmpty());
+
+        // Pages change by their captions only.
+        QTest::keyClick(Text1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(SSTab1->currentIndex(), 1);
+    }
+
+    void activationOnlyAfterTheOverview() {
+        QVERIFY(program->start());
+        fillSinglePage();
+        lblNabidka->setCurrentRow(2);
+
+        // Another window that is not the overview, as a message box is.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        program->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(program->window.get()));
+        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+
+        QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
+        QTest::mouseClick(program->control<QAbstractButton>("Command3"), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::activeWindow()->objectName(), QStringLiteral("F_Prehled"));
+        QWidget* overview = QApplication::activeWindow();
+        QTest::mouseClick(overview->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(program->window->isActiveWindow());
+        QVERIFY(!overview->isVisible());
+        QVERIFY(singlePageEmpty());
+        QCOMPARE(SSTab1->currentIndex(), 1);
+        QCOMPARE(lblNabidka->currentRow(), 2);
+        QCOMPARE(panel(4), QStringLiteral("Prevody.kfc"));
+        QCOMPARE(panel(5), QStringLiteral(" 1 +  91"));
+    }
+
+    void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
+        QVERIFY(program->start());
+        program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        QTest::mouseClick(program->control<QAbstractButton>("chkSoubj"), Qt::LeftButton);
+        ProgramUnderTest::typeAndPress(Text1, QStringLiteral("36 km/h"), Qt::Key_Return);
+        QCOMPARE(program->state.resultsFileFlag, 1);
+        // The overview exists, hidden.
+        QTest::mouseClick(program->control<QAbstractButton>("Command3"), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::activeWindow()->objectName(), QStringLiteral("F_Prehled"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activeWindow() || !QApplication::activeWindow()->isVisible() ||
+                QApplication::activeWindow() == program->window.get());
+
+        program->window->close();
+        QCOMPARE(program->ended->count(), 1);
+        QCOMPARE(program->state.resultsFileFlag, 0);
+        QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+    }
+
+    void everyLabelAndButtonShowsItsWholeCaption() {
+        QVERIFY(program->start());
+        QStringList cutOff;
+        for (QLabel* label : program->window->findChildren<QLabel*>()) {
+            const bool fits = label->wordWrap()
+                                  ? label->heightForWidth(label->width()) <= label->height()
+                                  : label->sizeHint().width() <= label->width() &&
+                                        label->sizeHint().height() <= label->height();
+            if (!fits) {
+                cutOff.append(label->objectName());
+            }
+        }
+        for (QAbstractButton* button : program->window->findChildren<QAbstractButton*>()) {
+            if (!button->isHidden() && button->sizeHint().width() > button->width()) {
+                cutOff.append(button->objectName());
+            }
+        }
+        QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(u' ')));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
