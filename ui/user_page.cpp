@@ -76,8 +76,11 @@ void UserPage::addKindChoice() {
         {240, 600, 4335, 255});
     Option1_->setChecked(true);
     // Only the user's choice moves on to the abbreviation; the program's setChecked doesn't.
+    // Queued, because an arrow key puts the focus on the option after it has been clicked.
     for (QRadioButton* option : {Option1_, Option2_}) {
-        connect(option, &QRadioButton::clicked, this, [this] { Text9_->setFocus(); });
+        connect(
+            option, &QRadioButton::clicked, this, [this] { Text9_->setFocus(); },
+            Qt::QueuedConnection);
     }
 }
 

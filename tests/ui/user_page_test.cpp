@@ -71,9 +71,10 @@ private slots:
 
     void permanentUnitIsWrittenOnYesOnlyAndReadAtTheNextStart() {
         QTest::keyClicks(Text9, QStringLiteral("ver"));
-        Text11->setFocus();
-        QTest::mouseClick(program->control<QRadioButton>("Option2"), Qt::LeftButton);
-        QVERIFY(Text9->hasFocus());
+        program->control<QRadioButton>("Option1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(program->control<QRadioButton>("Option2")->isChecked());
+        QTRY_VERIFY(Text9->hasFocus());
         Text9->clear();
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066,8"));
         program->dialogs.answerYes = false;
@@ -101,6 +102,7 @@ private slots:
     void failedAppendKeepsTheRowAndSaysSo() {
         std::filesystem::create_directory(program->directory.fileName("Prevody.kfc"));
         QTest::mouseClick(program->control<QRadioButton>("Option2"), Qt::LeftButton);
+        QTRY_VERIFY(Text9->hasFocus());
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
         QCOMPARE(program->state.userRowCount, 1);
         QCOMPARE(program->dialogs.messages,
