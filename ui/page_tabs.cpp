@@ -8,12 +8,10 @@
 
 namespace vemlik {
 
-namespace {
-
 // Equally wide captions in one row; no page change by the wheel or the arrow keys.
-class PageTabBar : public QTabBar {
+class PageTabs::TabBar : public QTabBar {
 public:
-    explicit PageTabBar(PageTabs& tabs) : QTabBar(&tabs), tabs_(tabs) {
+    explicit TabBar(PageTabs& tabs) : QTabBar(&tabs), tabs_(tabs) {
         setFocusPolicy(Qt::TabFocus);
         setDrawBase(true);
     }
@@ -43,7 +41,7 @@ protected:
 
     void focusInEvent(QFocusEvent* event) override {
         QTabBar::focusInEvent(event);
-        if (!tabs_.selecting()) {
+        if (!tabs_.selecting_) {
             emit tabs_.entered();
         }
     }
@@ -55,11 +53,9 @@ private:
     PageTabs& tabs_;
 };
 
-} // namespace
-
 PageTabs::PageTabs(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("SSTab1"));
-    setTabBar(new PageTabBar(*this));
+    setTabBar(new TabBar(*this));
 }
 
 void PageTabs::addPage(Page* page, const QString& caption) {

@@ -23,14 +23,6 @@ public:
     // Shows the page without page entry.
     void selectPage(int index);
 
-    // Hiding the page that holds the focus passes the focus along the tab chain, often to the
-    // tab bar; while a page is being selected that is not the user entering the tab control.
-    template <typename Action> auto whileSelecting(Action action) {
-        const QScopedValueRollback<bool> guard(selecting_, true);
-        return action();
-    }
-    bool selecting() const { return selecting_; }
-
 signals:
     // A page caption was clicked or its access key used, or the tab bar received the focus.
     void entered();
@@ -39,6 +31,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class TabBar;
+
+    // Hiding the page that holds the focus passes the focus along the tab chain, often to the
+    // tab bar; while a page is being selected that is not the user entering the tab control.
+    template <typename Action> auto whileSelecting(Action action) {
+        const QScopedValueRollback<bool> guard(selecting_, true);
+        return action();
+    }
+
     bool selecting_ = false;
 };
 

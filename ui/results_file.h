@@ -28,7 +28,6 @@ public:
     void close();
 
     bool isOpen() const { return appender_.isOpen(); }
-    const QString& fileName() const { return fileName_; }
 
 private:
     EngineState& state_;
