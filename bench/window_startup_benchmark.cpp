@@ -1,15 +1,10 @@
 // Time from process start until the main window is shown and the event loop first waits for
 // input, and the resident memory then. Starts the window as the program does; the program
 // itself carries no measuring code. Prints "milliseconds megabytes".
-#include "dialog_message_sink.h"
-#include "engine_state.h"
-#include "main_window.h"
-#include "qt_dialogs.h"
-#include "unit_table.h"
+#include "program.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QFile>
 #include <QWindow>
 
 #include <cstdio>
@@ -66,14 +61,8 @@ int main(int argc, char* argv[]) {
 
     // As the program starts its window.
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemlik"));
-    vemlik::QtDialogs dialogs;
-    vemlik::DialogMessageSink messages(dialogs);
-    vemlik::EngineState state;
-    vemlik::initialiseEngine(
-        state, messages, QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');
-    vemlik::MainWindow window(state, dialogs, messages);
-    dialogs.setParentWindow(&window);
+    vemlik::Program program;
+    vemlik::MainWindow& window = program.window();
     window.show();
 
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

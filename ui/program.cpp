@@ -1,0 +1,29 @@
+#include "program.h"
+
+#include "unit_table.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace vemlik {
+
+namespace {
+
+EngineState startEngine(MessageSink& messages) {
+    // The name every message box carries as its title. Only the name is set, not a display
+    // name, so that window systems don't append it to the main window's own title.
+    QApplication::setApplicationName(QStringLiteral("Vemlik"));
+    EngineState state;
+    initialiseEngine(state, messages,
+                     QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');
+    return state;
+}
+
+} // namespace
+
+Program::Program() : state_(startEngine(messages_)), window_(state_, dialogs_, messages_) {
+    dialogs_.setParentWindow(&window_);
+    QObject::connect(&window_, &MainWindow::programEnded, qApp, &QApplication::quit);
+}
+
+} // namespace vemlik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialog_message_sink.h"
+#include "engine_state.h"
+#include "main_window.h"
+#include "qt_dialogs.h"
+
+namespace vemlik {
+
+// The program as it starts: the one engine state, filled from the built-in units and the
+// Prevody.kfc beside the executable, the real dialogs, and the main window frmTitl (not yet
+// shown). Made once, after the QApplication; ending the program quits the application.
+class Program {
+public:
+    Program();
+
+    MainWindow& window() { return window_; }
+
+private:
+    QtDialogs dialogs_;
+    DialogMessageSink messages_{dialogs_};
+    EngineState state_;
+    MainWindow window_;
+};
+
+} // namespace vemlik
