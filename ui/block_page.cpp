@@ -72,11 +72,7 @@ void BlockPage::addEntryFields(QWidget* frame) {
     Text8_->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text8_->setTabChangesFocus(true);
 
-    // The check box never keeps the focus: reaching it flips it, and every change of its
-    // state hands the focus to the source unit.
-    chkSoubor_->setFocusPolicy(Qt::TabFocus);
-    chkSoubor_->installEventFilter(this);
-    connect(chkSoubor_, &QCheckBox::toggled, Text3_, [this] { Text3_->setFocus(); });
+    flipOnArrival(chkSoubor_, Text3_);
     Text5_->installEventFilter(this);
     connect(Text3_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
     connect(Text4_, &QLineEdit::returnPressed, this, &BlockPage::takeUnitPair);
@@ -124,11 +120,6 @@ bool BlockPage::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         Text5_->clear();
         return false;
-    }
-    if (watched == chkSoubor_ &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::Shortcut)) {
-        chkSoubor_->setChecked(!chkSoubor_->isChecked());
-        return event->type() == QEvent::Shortcut;
     }
     return Page::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,6 +45,24 @@ protected:
             painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
         }
     }
+};
+
+class ArrivalFlipper : public QObject {
+public:
+    explicit ArrivalFlipper(QCheckBox* box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == box_ &&
+            (event->type() == QEvent::FocusIn || event->type() == QEvent::Shortcut)) {
+            box_->setChecked(!box_->isChecked());
+            return event->type() == QEvent::Shortcut;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QCheckBox* box_;
 };
 
 } // namespace
@@ -107,6 +126,13 @@ void orderTabStops(std::initializer_list<QWidget*> controls) {
         }
         previous = control;
     }
+}
+
+void flipOnArrival(QCheckBox* box, QWidget* focusTarget) {
+    box->setFocusPolicy(Qt::TabFocus);
+    box->installEventFilter(new ArrivalFlipper(box));
+    QObject::connect(box, &QCheckBox::toggled, focusTarget,
+                     [focusTarget] { focusTarget->setFocus(); });
 }
 
 } // namespace vemlik

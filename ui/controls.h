@@ -35,6 +35,10 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
 // window grows downwards until its text fits.
 void fitLabelsToText(QWidget* window);
 
+// A results check box that never keeps the focus: reaching it by the keyboard or its access
+// key flips it once, and every change of its state hands the focus to the target.
+void flipOnArrival(QCheckBox* box, QWidget* focusTarget);
+
 // The order in which the Tab key visits the controls.
 void orderTabStops(std::initializer_list<QWidget*> controls);
 

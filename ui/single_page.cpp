@@ -74,11 +74,7 @@ void SinglePage::addWorkingControls() {
         makeButton(frame, "Command1", QStringLiteral("&Skončit"), {5160, 1800, 1935, 375});
     orderTabStops({Text1_, Text2_, overview, newEntry, menu, end, chkSoubj_});
 
-    // The check box never keeps the focus: a click toggles it, and reaching it by the
-    // keyboard or its access key flips it once, each time handing the focus back to Text1.
-    chkSoubj_->setFocusPolicy(Qt::TabFocus);
-    chkSoubj_->installEventFilter(this);
-    connect(chkSoubj_, &QCheckBox::toggled, Text1_, [this] { Text1_->setFocus(); });
+    flipOnArrival(chkSoubj_, Text1_);
     Text1_->installEventFilter(this);
     connect(Text1_, &QLineEdit::returnPressed, this, &SinglePage::convert);
     connect(overview, &QPushButton::clicked, this, &Page::overviewRequested);
@@ -103,16 +99,7 @@ bool SinglePage::eventFilter(QObject* watched, QEvent* event) {
         clearForPageEntry();
         return false;
     }
-    if (watched == chkSoubj_ &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::Shortcut)) {
-        flipResultsChoice();
-        return event->type() == QEvent::Shortcut;
-    }
     return Page::eventFilter(watched, event);
-}
-
-void SinglePage::flipResultsChoice() {
-    chkSoubj_->setChecked(!chkSoubj_->isChecked());
 }
 
 void SinglePage::newEntry() {

@@ -33,7 +33,6 @@ private:
     void addTexts();
     void addWorkingControls();
     void convert();
-    void flipResultsChoice();
     void newEntry();
 
     EngineState& state_;
