@@ -99,8 +99,19 @@ private slots:
         QVERIFY(program->control<QRadioButton>("Option1")->isChecked());
     }
 
+    void failedAppendKeepsTheRowAndSaysSo_data() {
+        QTest::addColumn<bool>("readOnlyDirectory");
+        QTest::newRow("Prevody.kfc is a directory") << false;
+        QTest::newRow("read-only program directory") << true;
+    }
     void failedAppendKeepsTheRowAndSaysSo() {
-        std::filesystem::create_directory(program->directory.fileName("Prevody.kfc"));
+        QFETCH(bool, readOnlyDirectory);
+        if (readOnlyDirectory) {
+            // Not even root may create files in /proc.
+            program->state.userFileName = "/proc/Prevody.kfc";
+        } else {
+            std::filesystem::create_directory(program->state.userFileName);
+        }
         QTest::mouseClick(program->control<QRadioButton>("Option2"), Qt::LeftButton);
         QTRY_VERIFY(Text9->hasFocus());
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
@@ -108,7 +119,13 @@ private slots:
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
                                             "ukončení programu!")
-                                 .arg(program->directory.fileName("Prevody.kfc").c_str())));
+                                 .arg(program->state.userFileName.c_str())));
+        // The program goes on: the new unit converts at once.
+        QTest::mouseClick(program->control<QPushButton>("Command12"), Qt::LeftButton);
+        QTest::keyClick(program->control<QWidget>("lblNabidka"), Qt::Key_Return);
+        QTest::keyClicks(program->control<QLineEdit>("Text1"), QStringLiteral("m 2 versta"));
+        QTest::keyClick(program->control<QLineEdit>("Text1"), Qt::Key_Return);
+        QCOMPARE(program->control<QLineEdit>("Text2")->text(), QStringLiteral("2133,60 m"));
     }
 
     void refusals_data() {
