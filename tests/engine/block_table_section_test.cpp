@@ -11,9 +11,7 @@ TEST(BlockTableSection, WritesHeaderUnitsRowsAndClosingBlank) {
     EXPECT_EQ(blockTableSection("km/h", "m/s", "154.5\t42,917\r\n36\t10,000\r\n"),
               kHead + "km/h" + std::string(12, ' ') +
                   "m/s\r\n154.5\t42,917\r\n36\t10,000\r\n \r\n");
-}
-
-TEST(BlockTableSection, EmptyTableStillGivesTheWholeFrame) {
+    // An empty table still gives the whole frame.
     EXPECT_EQ(blockTableSection("", "", ""), kHead + std::string(16, ' ') + "\r\n \r\n");
 }
 
@@ -29,7 +27,7 @@ TEST(BlockTableSection, StopsAtALineOfOneBlankAndDropsTextAfterTheLastCr) {
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"),
               kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n30\t303"),
-              kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
+              blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"));
 }
 
 } // namespace

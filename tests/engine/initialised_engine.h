@@ -13,6 +13,12 @@ namespace vemlik::testing {
 class InitialisedEngine : public ::testing::Test {
 protected:
     void SetUp() override { initialiseEngine(state, sink, directory.directoryName()); }
+    // Starts again with no messages, reading whatever Prevody.kfc holds by now.
+    void restart() {
+        sink.messages.clear();
+        SetUp();
+    }
+    const UnitRecord& row(int number) const { return state.rows[static_cast<std::size_t>(number)]; }
 
     TemporaryDirectory directory;
     RecordingSink sink;

@@ -24,78 +24,68 @@ float single(double value) {
 }
 const double kDegreeF = 1 / 1.8;
 
+struct Conversion {
+    const char* line;
+    float value;
+    std::int16_t errorFlag = kNoError;
+    Messages messages = {};
+};
+
 class LineConverter : public testing::InitialisedEngine {
 protected:
     float convert(std::string_view line) {
         state.inputLine = line;
         return convertLine(state, sink);
     }
+    // Each line on a fresh engine: its first item's value, flag and messages.
+    void expectConversions(std::initializer_list<Conversion> conversions) {
+        for (const auto& [line, value, errorFlag, messages] : conversions) {
+            restart();
+            EXPECT_EQ(convert(line), value) << line;
+            EXPECT_EQ(state.errorFlag, errorFlag) << line;
+            EXPECT_EQ(sink.messages, messages) << line;
+            EXPECT_TRUE(state.inputLine.empty()) << line;
+        }
+    }
 };
 
-struct Conversion {
-    const char* line;
-    float value;
-    std::int16_t errorFlag;
-    Messages messages;
-};
-
-void PrintTo(const Conversion& conversion, std::ostream* out) {
-    *out << conversion.line;
+TEST_F(LineConverter, ConvertsBetweenUnits) {
+    expectConversions({Conversion{"36 km/h", single(36 * (1000.0 / 3600))},
+                       Conversion{"cm/min 12 ft/hr", single(12 * (0.3048 / 3600) / (0.01 / 60))},
+                       Conversion{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))},
+                       Conversion{"1 000 m", 0}, Conversion{"+.5 (km)", 500},
+                       Conversion{";5 km", 0}, Conversion{"3e38 m", 3e38F}});
 }
 
-class LineConversion : public LineConverter, public ::testing::WithParamInterface<Conversion> {};
-
-TEST_P(LineConversion, ReturnsTheFirstItemWithItsMessages) {
-    const Conversion& expected = GetParam();
-    EXPECT_EQ(convert(expected.line), expected.value);
-    EXPECT_EQ(state.errorFlag, expected.errorFlag);
-    EXPECT_EQ(sink.messages, expected.messages);
-    EXPECT_TRUE(state.inputLine.empty());
+TEST_F(LineConverter, ConvertsBetweenTemperatureScales) {
+    // The Fahrenheit source's offset keeps C 32 F about -2.2e-6 away from zero.
+    expectConversions(
+        {Conversion{"C 100 F", single((100 * kDegreeF + 255.37222) / 1 + -273.15)},
+         Conversion{"c 100 f", single((100 * kDegreeF + 255.37222) / 1 + -273.15)},
+         Conversion{"C 32 F", single((32 * kDegreeF + 255.37222) / 1 + -273.15)},
+         Conversion{"F 100 C", single((100 + 273.15) / kDegreeF + -459.67)},
+         Conversion{"R 0 C", 491.670013F}, Conversion{"K 0 C", 273.15F},
+         Conversion{"5 F", single(5 * kDegreeF + 255.37222)},
+         Conversion{"C 1 F/s", single(0.555555556 + -273.15), 1, {kInconsistent + "s :  0 -1"}}});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Units, LineConversion,
-    ::testing::Values(Conversion{"36 km/h", single(36 * (1000.0 / 3600)), 0, {}},
-                      Conversion{
-                          "cm/min 12 ft/hr", single(12 * (0.3048 / 3600) / (0.01 / 60)), 0, {}},
-                      Conversion{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600)), 0, {}},
-                      Conversion{"1 000 m", 0, 0, {}}, Conversion{"+.5 (km)", 500, 0, {}},
-                      Conversion{";5 km", 0, 0, {}}, Conversion{"", 0, 0, {}},
-                      Conversion{"3e38 m", 3e38F, 0, {}}));
-
-INSTANTIATE_TEST_SUITE_P(
-    TemperatureScales, LineConversion,
-    ::testing::Values(
-        Conversion{"C 100 F", single((100 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
-        Conversion{"c 100 f", single((100 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
-        Conversion{"C 32 F", single((32 * kDegreeF + 255.37222) / 1 + -273.15), 0, {}},
-        Conversion{"F 100 C", single((100 + 273.15) / kDegreeF + -459.67), 0, {}},
-        Conversion{"R 0 C", 491.670013F, 0, {}}, Conversion{"K 0 C", 273.15F, 0, {}},
-        Conversion{"5 F", single(5 * kDegreeF + 255.37222), 0, {}},
-        Conversion{"C 1 F/s", single(0.555555556 + -273.15), 1, {kInconsistent + "s :  0 -1"}}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, LineConversion,
-    ::testing::Values(
-        Conversion{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
-        Conversion{"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
-        Conversion{"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
-        Conversion{"12ft/hr", 12, 0, {kMissingBlank + "12ft/hr"}},
-        Conversion{"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
-        Conversion{"qq*m 5x xyz/abc2*s",
-                   5,
-                   1,
-                   {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
-                    kUnknown + "qq", kInconsistent + "m :  1  0"}},
-        Conversion{"5 xyz; m 5 s", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
-        Conversion{"m 5 s; 5 xyz", 5, 2, {kInconsistent + "m :  1  0", kUnknown + "xyz"}},
-        Conversion{"1e999 m", 0, 3, {kOutOfRange}}, Conversion{"1e38 km", 0, 3, {kOutOfRange}},
-        Conversion{
-            "qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}}));
-
-TEST_F(LineConverter, OffsetOfTheFahrenheitSourceKeepsC32FAwayFromZero) {
-    EXPECT_NEAR(convert("C 32 F"), -2.2e-6, 0.1e-6);
-    EXPECT_FLOAT_EQ(convert("F 100 C"), 212);
+TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
+    expectConversions(
+        {Conversion{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
+         Conversion{"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
+         Conversion{"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
+         Conversion{"12ft/hr", 12, 0, {kMissingBlank + "12ft/hr"}},
+         Conversion{"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
+         Conversion{"qq*m 5x xyz/abc2*s",
+                    5,
+                    1,
+                    {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
+                     kUnknown + "qq", kInconsistent + "m :  1  0"}},
+         Conversion{"5 xyz; m 5 s", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
+         Conversion{"m 5 s; 5 xyz", 5, 2, {kInconsistent + "m :  1  0", kUnknown + "xyz"}},
+         Conversion{"1e999 m", 0, 3, {kOutOfRange}}, Conversion{"1e38 km", 0, 3, {kOutOfRange}},
+         Conversion{
+             "qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}}});
 }
 
 TEST_F(LineConverter, LeavesFactorsOffsetsAndVectorsOfTheLastItem) {
@@ -110,7 +100,7 @@ TEST_F(LineConverter, LeavesFactorsOffsetsAndVectorsOfTheLastItem) {
     EXPECT_EQ(state.secondOperandVector, (DimensionVector{0, 1}));
 }
 
-TEST_F(LineConverter, StoresEachItemAndKeepsOperandTextsAcrossItems) {
+TEST_F(LineConverter, StoresTheFirstFiveItemsAndKeepsOperandTextsAcrossItems) {
     state.resultList.fill(42);
     convert("5 km;;3 m");
     EXPECT_EQ(state.resultList, (std::array<float, 6>{42, 5000, 5, 3, 42, 42}));
@@ -118,13 +108,15 @@ TEST_F(LineConverter, StoresEachItemAndKeepsOperandTextsAcrossItems) {
     EXPECT_EQ(state.resultList[2], single(3 * 0.3048));
     EXPECT_EQ(state.firstOperandText, "m");
     EXPECT_EQ(state.secondOperandText, "ft");
-    EXPECT_TRUE(sink.messages.empty());
     convert("kg/(m*s)");
     EXPECT_EQ(state.firstOperandText, "kg/");
     EXPECT_EQ(state.secondOperandText, "m*s");
-}
-
-TEST_F(LineConverter, ItemsPastTheFifthAreEvaluatedButNotStored) {
+    // Blanks after the last item make no item.
+    EXPECT_EQ(convert("cm 5 km;  "), 500000);
+    EXPECT_EQ(state.resultList[2], single(3 * 0.3048));
+    EXPECT_EQ(state.firstOperandText, "cm");
+    EXPECT_TRUE(sink.messages.empty());
+    // Items past the fifth are evaluated but not stored.
     state.resultList[0] = 42;
     convert("1 m;2 m;3 m;4 m;5 m;6 m;7 xyz");
     EXPECT_EQ(state.resultList, (std::array<float, 6>{42, 1, 2, 3, 4, 5}));
@@ -132,17 +124,11 @@ TEST_F(LineConverter, ItemsPastTheFifthAreEvaluatedButNotStored) {
     EXPECT_EQ(state.errorFlag, kUnknownUnit);
 }
 
-TEST_F(LineConverter, BlanksAfterTheLastItemMakeNoItem) {
-    state.resultList[2] = 42;
-    EXPECT_EQ(convert("cm 5 km;  "), 500000);
-    EXPECT_EQ(state.resultList[2], 42);
-    EXPECT_EQ(state.firstOperandText, "cm");
-}
-
 TEST_F(LineConverter, BlankLineClearsOnlyTheFlagAndTheOperandTexts) {
     convert("m 36 km/h");
     ASSERT_EQ(state.errorFlag, kInconsistentUnits);
     EXPECT_EQ(convert("   "), 10);
+    EXPECT_EQ(convert(""), 10);
     EXPECT_EQ(state.errorFlag, kNoError);
     EXPECT_TRUE(state.firstOperandText.empty());
     EXPECT_TRUE(state.secondOperandText.empty());
