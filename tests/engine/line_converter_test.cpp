@@ -49,15 +49,12 @@ protected:
     }
 };
 
-TEST_F(LineConverter, ConvertsBetweenUnits) {
+TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
     expectConversions({Conversion{"36 km/h", single(36 * (1000.0 / 3600))},
                        Conversion{"cm/min 12 ft/hr", single(12 * (0.3048 / 3600) / (0.01 / 60))},
                        Conversion{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))},
                        Conversion{"1 000 m", 0}, Conversion{"+.5 (km)", 500},
                        Conversion{";5 km", 0}, Conversion{"3e38 m", 3e38F}});
-}
-
-TEST_F(LineConverter, ConvertsBetweenTemperatureScales) {
     // The Fahrenheit source's offset keeps C 32 F about -2.2e-6 away from zero.
     expectConversions(
         {Conversion{"C 100 F", single((100 * kDegreeF + 255.37222) / 1 + -273.15)},
