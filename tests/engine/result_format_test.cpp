@@ -62,14 +62,15 @@ TEST(ResultFormat, RoundsAndCarriesIntoTheNextClass) {
 
 TEST(ResultFormat, SingleValuesRoundFromTheirSevenSignificantDigits) {
     // 1234.565F is stored as 1234.56494...; its seven digits 1234.565 round up. The seven nines
-    // of 9999999 carry when rounded to the mantissa's four decimals.
+    // of 9999999 carry when rounded to the mantissa's four decimals; those of 0.0099999998F
+    // carry already into an eighth digit.
     expectTexts(ValuePrecision::Single,
                 {Formatting{6.0960002F, "6,0960"}, Formatting{99.99F, "99,990"},
                  Formatting{1.00005F, "1,0001"}, Formatting{491.670013F, "491,67"},
                  Formatting{0.1F, "0,10000"}, Formatting{12.3455F, "12,346"},
                  Formatting{3e38F, "3,0000E+38"}, Formatting{1234.565F, "1234,57"},
                  Formatting{0.001F, "1,0000E-03"}, Formatting{9999999.0F, "1,0000E+07"},
-                 Formatting{10000000.0F, "1,0000E+07"}});
+                 Formatting{10000000.0F, "1,0000E+07"}, Formatting{0.0099999998F, "0,010000"}});
 }
 
 // Usual sizes take a shorter road to the seven digits, which must agree with the decimal that
