@@ -1,8 +1,11 @@
 #pragma once
 
-#include <filesystem>
+#include "temporary_directory.h"
+
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <sys/wait.h>
 #include <vector>
 
 namespace vemlik::testing {
@@ -11,30 +14,34 @@ struct CliRun {
     std::string output;
     std::string errors;
     int exitStatus = -1;
+    friend bool operator==(const CliRun&, const CliRun&) = default;
 };
 
-// A directory of its own for one test, removed with everything in it afterwards.
-class ScratchDirectory {
-public:
-    ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+inline std::string shellWord(const std::string& text) {
+    std::string word = "'";
+    for (const char character : text) {
+        word += character == '\'' ? std::string("'\\''") : std::string(1, character);
+    }
+    return word + "'";
+}
 
-    const std::filesystem::path& path() const { return path_; }
-    // Writes the bytes into a file of the directory and returns its full name.
-    std::string write(const std::string& name, std::string_view bytes) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readBytes(const std::filesystem::path& file);
-
-// Runs the program with the arguments, the input on standard input and the locale settings
-// given by localeName (LC_ALL); waits for it to end.
-CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                  std::string_view input, const std::string& localeName = "C.UTF-8");
+// Runs the program by the shell with the input on standard input; LC_ALL outweighs every other
+// locale setting of our environment.
+inline CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                         std::string_view input = {}) {
+    const TemporaryDirectory streams;
+    streams.write("stdin", input);
+    std::string command = "LC_ALL=C.UTF-8 " + shellWord(program);
+    for (const std::string& argument : arguments) {
+        command += ' ' + shellWord(argument);
+    }
+    command += " <" + shellWord(streams.fileName("stdin")) + " >" +
+               shellWord(streams.fileName("stdout")) + " 2>" +
+               shellWord(streams.fileName("stderr"));
+    const int status = std::system(command.c_str());
+    return {streams.read("stdout"), streams.read("stderr"),
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
 
 inline CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {}) {
     return runProgram(VEMLIK_CLI_PATH, arguments, input);

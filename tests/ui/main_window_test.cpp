@@ -1,11 +1,7 @@
-#include "page_tabs.h"
 #include "program_under_test.h"
 #include "status_panels.h"
 
-#include <QAbstractButton>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTabBar>
 
 using vemlik::testing::ProgramUnderTest;
@@ -28,8 +24,8 @@ private:
 
     // Page 1 holding a conversion line, its result and the error marker.
     void fillSinglePage() {
-        QTest::keyClick(lblNabidka, Qt::Key_Return);
-        ProgramUnderTest::typeAndPress(Text1, QStringLiteral("12 furlong"), Qt::Key_Return);
+        program->choose(0);
+        ProgramUnderTest::type(Text1, QStringLiteral("12 furlong"));
         Text1->setText(QStringLiteral("36 km/h"));
         Text2->setText(QStringLiteral("10,000 m/s"));
         QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
@@ -39,15 +35,18 @@ private:
         return Text1->text().isEmpty() && Text2->text().isEmpty() && Label6->text().isEmpty();
     }
 
-    QPoint captionCentre(int index) const { return SSTab1->tabBar()->tabRect(index).center(); }
+    void clickCaption(int index) const {
+        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {},
+                          SSTab1->tabBar()->tabRect(index).center());
+    }
 
 private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
-        SSTab1 = program->control<vemlik::PageTabs>("SSTab1");
-        lblNabidka = program->control<QListWidget>("lblNabidka");
-        Text1 = program->control<QLineEdit>("Text1");
-        Text2 = program->control<QLineEdit>("Text2");
+        SSTab1 = program->SSTab1;
+        lblNabidka = program->lblNabidka;
+        Text1 = program->control("Text1");
+        Text2 = program->control("Text2");
         Label6 = program->control<QLabel>("Label6");
     }
     void cleanup() { program.reset(); }
@@ -68,18 +67,10 @@ private slots:
         QCOMPARE(program->window->size(), QSize(530, 436));
     }
 
-    void countsOfUserRowsAtActivation() {
-        QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
-        QVERIFY(vemlik::addUserUnit(program->state, "LOT", 0.0128, 6));
-        QVERIFY(program->start());
-        QCOMPARE(panel(4), QStringLiteral("Prevody.kfc"));
-        QCOMPARE(panel(5), QStringLiteral(" 2 +  91"));
-    }
-
     void menuChoicesByEnterAndDoubleClick() {
         QVERIFY(program->start());
         fillSinglePage();
-        QTest::mouseClick(program->control<QAbstractButton>("Command4"), Qt::LeftButton);
+        program->click("Command4");
         QCOMPARE(SSTab1->currentIndex(), 0);
         QVERIFY(lblNabidka->hasFocus());
         QCOMPARE(Text1->text(), QStringLiteral("36 km/h"));
@@ -90,8 +81,7 @@ private slots:
         QCOMPARE(SSTab1->currentIndex(), 2);
         QVERIFY(singlePageEmpty());
 
-        lblNabidka->setCurrentRow(3);
-        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        program->choose(3);
         QCOMPARE(SSTab1->currentIndex(), 3);
 
         lblNabidka->setCurrentRow(0);
@@ -105,8 +95,7 @@ private slots:
         QCOMPARE(SSTab1->currentIndex(), 0);
         QCOMPARE(program->ended->count(), 0);
 
-        lblNabidka->setCurrentRow(4);
-        QTest::keyClick(lblNabidka, Qt::Key_Return);
+        program->choose(4);
         QCOMPARE(program->ended->count(), 1);
     }
 
@@ -114,12 +103,12 @@ private slots:
         QVERIFY(program->start());
         QSignalSpy entries(SSTab1, &vemlik::PageTabs::entered);
         fillSinglePage();
-        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {}, captionCentre(1));
+        clickCaption(1);
         QCOMPARE(entries.count(), 1);
         QVERIFY(singlePageEmpty());
         QVERIFY(Text1->hasFocus());
 
-        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {}, captionCentre(0));
+        clickCaption(0);
         QCOMPARE(entries.count(), 2);
         QCOMPARE(SSTab1->currentIndex(), 0);
         QVERIFY(lblNabidka->hasFocus());
@@ -143,6 +132,7 @@ private slots:
         QCOMPARE(SSTab1->currentIndex(), 1);
     }
 
+    // Also where the user rows are counted: every activation shows them.
     void activationOnlyAfterTheOverview() {
         QVERIFY(program->start());
         fillSinglePage();
@@ -158,8 +148,8 @@ private slots:
         QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
 
         QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
-        QTest::mouseClick(program->control<QAbstractButton>("Command3"), Qt::LeftButton);
-        QTRY_COMPARE(QApplication::activeWindow()->objectName(), QStringLiteral("F_Prehled"));
+        program->click("Command3");
+        QTRY_COMPARE(ProgramUnderTest::activeWindowName(), QStringLiteral("F_Prehled"));
         QWidget* overview = QApplication::activeWindow();
         QTest::mouseClick(overview->findChild<QAbstractButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
@@ -175,13 +165,13 @@ private slots:
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
         QVERIFY(program->start());
         program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
-        QTest::keyClick(lblNabidka, Qt::Key_Return);
-        QTest::mouseClick(program->control<QAbstractButton>("chkSoubj"), Qt::LeftButton);
-        ProgramUnderTest::typeAndPress(Text1, QStringLiteral("36 km/h"), Qt::Key_Return);
+        program->choose(0);
+        program->click("chkSoubj");
+        ProgramUnderTest::type(Text1, QStringLiteral("36 km/h"));
         QCOMPARE(program->state.resultsFileFlag, 1);
         // The overview exists, hidden.
-        QTest::mouseClick(program->control<QAbstractButton>("Command3"), Qt::LeftButton);
-        QTRY_COMPARE(QApplication::activeWindow()->objectName(), QStringLiteral("F_Prehled"));
+        program->click("Command3");
+        QTRY_COMPARE(ProgramUnderTest::activeWindowName(), QStringLiteral("F_Prehled"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!QApplication::activeWindow() || !QApplication::activeWindow()->isVisible() ||
                 QApplication::activeWindow() == program->window.get());

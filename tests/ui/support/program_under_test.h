@@ -3,10 +3,15 @@
 #include "dialog_message_sink.h"
 #include "engine_state.h"
 #include "main_window.h"
+#include "page_tabs.h"
 #include "scripted_dialogs.h"
 #include "temporary_directory.h"
 #include "unit_table.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,15 +20,21 @@
 
 namespace vemlik::testing {
 
-// The program as its start-up builds it, in a directory of its own, with scripted dialogs.
-// Czech settings, so that numbers carry a decimal comma.
+// The program as its start-up builds it, in a directory of its own that holds the given
+// Prevody.kfc (none if empty), with scripted dialogs. Czech settings, so that numbers carry a
+// decimal comma.
 class ProgramUnderTest {
 public:
-    ProgramUnderTest() {
+    explicit ProgramUnderTest(std::string_view userFile = {}) {
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+        if (!userFile.empty()) {
+            directory.write(kUserConversionFileName, userFile);
+        }
         initialiseEngine(state, messages, directory.directoryName());
         window = std::make_unique<MainWindow>(state, dialogs, messages);
         ended = std::make_unique<QSignalSpy>(window.get(), &MainWindow::programEnded);
+        SSTab1 = control<PageTabs>("SSTab1");
+        lblNabidka = control<QListWidget>("lblNabidka");
     }
 
     // Shows the main window and waits until it is the active window.
@@ -32,14 +43,25 @@ public:
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    template <typename Control> Control* control(const char* name) const {
+    template <typename Control = QLineEdit> Control* control(const char* name) const {
         return window->findChild<Control*>(QString::fromLatin1(name));
     }
-
-    // Types the text into the control that has the focus, then presses the key.
-    static void typeAndPress(QWidget* control, const QString& text, Qt::Key key) {
+    void click(const char* button) const {
+        QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
+    }
+    // Enter on the menu entry with the given row.
+    void choose(int entry) const {
+        lblNabidka->setCurrentRow(entry);
+        QTest::keyClick(lblNabidka, Qt::Key_Return);
+    }
+    // Types the text into the control, then presses the key.
+    static void type(QWidget* control, const QString& text, Qt::Key key = Qt::Key_Return) {
         QTest::keyClicks(control, text);
         QTest::keyClick(control, key);
+    }
+    static QString activeWindowName() {
+        return QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
+                                            : QString();
     }
 
     TemporaryDirectory directory;
@@ -48,6 +70,8 @@ public:
     EngineState state;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<QSignalSpy> ended;
+    PageTabs* SSTab1;
+    QListWidget* lblNabidka;
 };
 
 } // namespace vemlik::testing
