@@ -1,8 +1,5 @@
 #include "program_under_test.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 
 using vemlik::testing::ProgramUnderTest;
@@ -17,18 +14,11 @@ private:
     QLineEdit* Text10 = nullptr;
     QLineEdit* Text11 = nullptr;
 
-    void enterUserPage() {
-        auto* menu = program->control<QListWidget>("lblNabidka");
-        menu->setCurrentRow(3);
-        QTest::keyClick(menu, Qt::Key_Return);
-        QVERIFY(Text9->hasFocus());
-    }
-
     // The three input steps and the confirmation by a second Enter.
     void define(const QString& abbreviation, const QString& dimension, const QString& factor) {
-        ProgramUnderTest::typeAndPress(Text9, abbreviation, Qt::Key_Return);
-        ProgramUnderTest::typeAndPress(Text10, dimension, Qt::Key_Return);
-        ProgramUnderTest::typeAndPress(Text11, factor, Qt::Key_Return);
+        ProgramUnderTest::type(Text9, abbreviation);
+        ProgramUnderTest::type(Text10, dimension);
+        ProgramUnderTest::type(Text11, factor);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
@@ -36,24 +26,30 @@ private:
         return program->state.rows[static_cast<std::size_t>(program->state.rowCount)];
     }
 
-    std::string userFile() const { return program->directory.read("Prevody.kfc"); }
+    bool entryCleared() const {
+        return Text9->text().isEmpty() && Text10->text().isEmpty() && Text11->text().isEmpty() &&
+               Text9->hasFocus();
+    }
 
-    void expectRefused(const QString& message) {
-        QCOMPARE(program->dialogs.messages.value(program->dialogs.messages.size() - 1), message);
-        QCOMPARE(program->state.userRowCount, 0);
-        QCOMPARE(program->state.rowCount, vemlik::kBuiltInCount);
-        QVERIFY(Text9->text().isEmpty() && Text10->text().isEmpty() && Text11->text().isEmpty());
-        QVERIFY(Text9->hasFocus());
+    // The entry named by what was typed is refused with the message; the page starts anew.
+    void expectRefused(const QString& entry, const QString& message) {
+        QCOMPARE(entry + ": " +
+                     program->dialogs.messages.value(program->dialogs.messages.size() - 1),
+                 entry + ": " + message);
+        QVERIFY2(program->state.userRowCount == 0 &&
+                     program->state.rowCount == vemlik::kBuiltInCount && entryCleared(),
+                 qPrintable(entry));
     }
 
 private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
         QVERIFY(program->start());
-        Text9 = program->control<QLineEdit>("Text9");
-        Text10 = program->control<QLineEdit>("Text10");
-        Text11 = program->control<QLineEdit>("Text11");
-        enterUserPage();
+        Text9 = program->control("Text9");
+        Text10 = program->control("Text10");
+        Text11 = program->control("Text11");
+        program->choose(3);
+        QVERIFY(Text9->hasFocus());
     }
     void cleanup() { program.reset(); }
 
@@ -65,8 +61,7 @@ private slots:
         QCOMPARE(lastRow().dimensionCode, 5);
         QVERIFY(program->dialogs.questions.isEmpty());
         QVERIFY(!std::filesystem::exists(program->directory.fileName("Prevody.kfc")));
-        QVERIFY(Text9->text().isEmpty() && Text10->text().isEmpty() && Text11->text().isEmpty());
-        QVERIFY(Text9->hasFocus());
+        QVERIFY(entryCleared());
     }
 
     void permanentUnitIsWrittenOnYesOnlyAndReadAtTheNextStart() {
@@ -86,7 +81,8 @@ private slots:
                               QStringLiteral("Převod sazen bude zapsán do souboru"),
                               QStringLiteral("Převod bod bude zapsán do souboru")}));
         QCOMPARE(program->state.userRowCount, 3);
-        QCOMPARE(userFile(), std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
+        QCOMPARE(program->directory.read("Prevody.kfc"),
+                 std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
 
         vemlik::EngineState again;
         vemlik::initialiseEngine(again, program->messages, program->directory.directoryName());
@@ -95,7 +91,7 @@ private slots:
 
         // The kind stays as the user set it until the menu sets it back.
         QVERIFY(program->control<QRadioButton>("Option2")->isChecked());
-        QTest::mouseClick(program->control<QPushButton>("Command12"), Qt::LeftButton);
+        program->click("Command12");
         QVERIFY(program->control<QRadioButton>("Option1")->isChecked());
     }
 
@@ -112,7 +108,7 @@ private slots:
         } else {
             std::filesystem::create_directory(program->state.userFileName);
         }
-        QTest::mouseClick(program->control<QRadioButton>("Option2"), Qt::LeftButton);
+        program->click("Option2");
         QTRY_VERIFY(Text9->hasFocus());
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
         QCOMPARE(program->state.userRowCount, 1);
@@ -121,73 +117,41 @@ private slots:
                                             "ukončení programu!")
                                  .arg(program->state.userFileName.c_str())));
         // The program goes on: the new unit converts at once.
-        QTest::mouseClick(program->control<QPushButton>("Command12"), Qt::LeftButton);
-        QTest::keyClick(program->control<QWidget>("lblNabidka"), Qt::Key_Return);
-        QTest::keyClicks(program->control<QLineEdit>("Text1"), QStringLiteral("m 2 versta"));
-        QTest::keyClick(program->control<QLineEdit>("Text1"), Qt::Key_Return);
-        QCOMPARE(program->control<QLineEdit>("Text2")->text(), QStringLiteral("2133,60 m"));
+        program->click("Command12");
+        program->choose(0);
+        ProgramUnderTest::type(program->control("Text1"), QStringLiteral("m 2 versta"));
+        QCOMPARE(program->control("Text2")->text(), QStringLiteral("2133,60 m"));
     }
 
-    void refusals_data() {
-        QTest::addColumn<QString>("abbreviation");
-        QTest::addColumn<QString>("dimension");
-        QTest::addColumn<QString>("factor");
-        QTest::addColumn<QString>("message");
+    void refusals() {
         const QString faulty = QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!");
         const QString name = QStringLiteral(
             "Zkratka nesmí obsahovat mezeru ani znaky , \" * / ; : ( ), nesmí začínat číslicí, "
             "znaménkem nebo tečkou a nesmí končit číslicí!");
-        QTest::newRow("zero factor") << "versta"
-                                     << "m"
-                                     << "0" << faulty;
-        QTest::newRow("factor 1e-10") << "versta"
-                                      << "m"
-                                      << "1e-10" << faulty;
-        QTest::newRow("no dimension") << "versta"
-                                      << ""
-                                      << "2" << faulty;
-        QTest::newRow("no abbreviation") << ""
-                                         << "m"
-                                         << "2" << faulty;
-        QTest::newRow("unknown name") << "versta"
-                                      << "furlong"
-                                      << "2" << faulty;
-        QTest::newRow("blank inside") << "ver sta"
-                                      << "m"
-                                      << "2" << name;
-        QTest::newRow("trailing digit") << "versta2"
-                                        << "m"
-                                        << "2" << name;
-        QTest::newRow("leading sign") << "-versta"
-                                      << "m"
-                                      << "2" << name;
-        QTest::newRow("separator") << "ver/sta"
-                                   << "m"
-                                   << "2" << name;
-        QTest::newRow("exponent") << "versta"
-                                  << "m6"
-                                  << "2"
-                                  << "Exponent rozměru musí být v rozsahu -3 až +5, převod "
-                                     "nebyl zapsán!";
-    }
-    void refusals() {
-        QFETCH(QString, abbreviation);
-        QFETCH(QString, dimension);
-        QFETCH(QString, factor);
-        QFETCH(QString, message);
-        define(abbreviation, dimension, factor);
-        expectRefused(message);
+        const QString exponent =
+            QStringLiteral("Exponent rozměru musí být v rozsahu -3 až +5, převod nebyl zapsán!");
+        const QString entries[][4] = {
+            {"versta", "m", "0", faulty},       {"versta", "m", "1e-10", faulty},
+            {"versta", "", "2", faulty},        {"", "m", "2", faulty},
+            {"versta", "furlong", "2", faulty}, {"ver sta", "m", "2", name},
+            {"versta2", "m", "2", name},        {"-versta", "m", "2", name},
+            {"ver/sta", "m", "2", name},        {"versta", "m6", "2", exponent}};
+        for (const auto& [abbreviation, dimension, factor, message] : entries) {
+            define(abbreviation, dimension, factor);
+            expectRefused(abbreviation + u'|' + dimension + u'|' + factor, message);
+        }
     }
 
     void nonNumericFactorIsEmptiedAndRefusedAtConfirmation() {
-        ProgramUnderTest::typeAndPress(Text9, QStringLiteral("versta"), Qt::Key_Return);
-        ProgramUnderTest::typeAndPress(Text10, QStringLiteral("m"), Qt::Key_Return);
-        ProgramUnderTest::typeAndPress(Text11, QStringLiteral("1 066,8"), Qt::Key_Return);
+        ProgramUnderTest::type(Text9, QStringLiteral("versta"));
+        ProgramUnderTest::type(Text10, QStringLiteral("m"));
+        ProgramUnderTest::type(Text11, QStringLiteral("1 066,8"));
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Faktor není numerická hodnota!")));
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
-        QTest::mouseClick(program->control<QPushButton>("Command9"), Qt::LeftButton);
-        expectRefused(QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!"));
+        program->click("Command9");
+        expectRefused(QStringLiteral("1 066,8"),
+                      QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!"));
     }
 
     void fullTableTakesNothingMore() {
