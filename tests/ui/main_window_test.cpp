@@ -12,8 +12,6 @@ class MainWindowTest : public QObject {
 
 private:
     std::unique_ptr<ProgramUnderTest> program;
-    vemlik::PageTabs* SSTab1 = nullptr;
-    QListWidget* lblNabidka = nullptr;
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLabel* Label6 = nullptr;
@@ -36,15 +34,13 @@ private:
     }
 
     void clickCaption(int index) const {
-        QTest::mouseClick(SSTab1->tabBar(), Qt::LeftButton, {},
-                          SSTab1->tabBar()->tabRect(index).center());
+        QTest::mouseClick(program->SSTab1->tabBar(), Qt::LeftButton, {},
+                          program->SSTab1->tabBar()->tabRect(index).center());
     }
 
 private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
-        SSTab1 = program->SSTab1;
-        lblNabidka = program->lblNabidka;
         Text1 = program->control("Text1");
         Text2 = program->control("Text2");
         Label6 = program->control<QLabel>("Label6");
@@ -52,14 +48,14 @@ private slots:
     void cleanup() { program.reset(); }
 
     void firstActivationShowsTheMenu() {
-        QCOMPARE(SSTab1->currentIndex(), 3);
+        QCOMPARE(program->SSTab1->currentIndex(), 3);
         QCOMPARE(panel(4), QStringLiteral(" "));
         QCOMPARE(panel(5), QStringLiteral(" "));
         QVERIFY(program->start());
-        QCOMPARE(SSTab1->currentIndex(), 0);
-        QVERIFY(lblNabidka->hasFocus());
-        QCOMPARE(lblNabidka->currentRow(), 0);
-        QCOMPARE(lblNabidka->count(), 5);
+        QCOMPARE(program->SSTab1->currentIndex(), 0);
+        QVERIFY(program->lblNabidka->hasFocus());
+        QCOMPARE(program->lblNabidka->currentRow(), 0);
+        QCOMPARE(program->lblNabidka->count(), 5);
         QCOMPARE(panel(3), QStringLiteral("Uživ.převody:"));
         QCOMPARE(panel(4), QString());
         QCOMPARE(panel(5), QStringLiteral(" 0 +  91"));
@@ -71,28 +67,25 @@ private slots:
         QVERIFY(program->start());
         fillSinglePage();
         program->click("Command4");
-        QCOMPARE(SSTab1->currentIndex(), 0);
-        QVERIFY(lblNabidka->hasFocus());
+        QCOMPARE(program->SSTab1->currentIndex(), 0);
+        QVERIFY(program->lblNabidka->hasFocus());
         QCOMPARE(Text1->text(), QStringLiteral("36 km/h"));
 
-        const QRect entry1 = lblNabidka->visualItemRect(lblNabidka->item(1));
-        QTest::mouseClick(lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
-        QTest::mouseDClick(lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
-        QCOMPARE(SSTab1->currentIndex(), 2);
+        const QRect entry1 = program->lblNabidka->visualItemRect(program->lblNabidka->item(1));
+        QTest::mouseClick(program->lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
+        QTest::mouseDClick(program->lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
+        QCOMPARE(program->SSTab1->currentIndex(), 2);
         QVERIFY(singlePageEmpty());
 
-        program->choose(3);
-        QCOMPARE(SSTab1->currentIndex(), 3);
-
-        lblNabidka->setCurrentRow(0);
-        QTest::keyClick(lblNabidka, Qt::Key_Enter);
-        QCOMPARE(SSTab1->currentIndex(), 1);
+        program->lblNabidka->setCurrentRow(0);
+        QTest::keyClick(program->lblNabidka, Qt::Key_Enter);
+        QCOMPARE(program->SSTab1->currentIndex(), 1);
         QVERIFY(Text1->hasFocus());
 
-        lblNabidka->clearSelection();
-        SSTab1->selectPage(0);
-        QTest::keyClick(lblNabidka, Qt::Key_Return);
-        QCOMPARE(SSTab1->currentIndex(), 0);
+        program->lblNabidka->clearSelection();
+        program->SSTab1->selectPage(0);
+        QTest::keyClick(program->lblNabidka, Qt::Key_Return);
+        QCOMPARE(program->SSTab1->currentIndex(), 0);
         QCOMPARE(program->ended->count(), 0);
 
         program->choose(4);
@@ -101,7 +94,7 @@ private slots:
 
     void pageEntryOncePerCaptionClickAccessKeyOrFocus() {
         QVERIFY(program->start());
-        QSignalSpy entries(SSTab1, &vemlik::PageTabs::entered);
+        QSignalSpy entries(program->SSTab1, &vemlik::PageTabs::entered);
         fillSinglePage();
         clickCaption(1);
         QCOMPARE(entries.count(), 1);
@@ -110,13 +103,13 @@ private slots:
 
         clickCaption(0);
         QCOMPARE(entries.count(), 2);
-        QCOMPARE(SSTab1->currentIndex(), 0);
-        QVERIFY(lblNabidka->hasFocus());
+        QCOMPARE(program->SSTab1->currentIndex(), 0);
+        QVERIFY(program->lblNabidka->hasFocus());
 
         Text1->setText(QStringLiteral("36 km/h"));
-        QTest::keyClick(lblNabidka, Qt::Key_J, Qt::AltModifier);
+        QTest::keyClick(program->lblNabidka, Qt::Key_J, Qt::AltModifier);
         QCOMPARE(entries.count(), 3);
-        QCOMPARE(SSTab1->currentIndex(), 1);
+        QCOMPARE(program->SSTab1->currentIndex(), 1);
         QVERIFY(Text1->hasFocus());
         QVERIFY(Text1->text().isEmpty());
 
@@ -129,14 +122,14 @@ private slots:
 
         // Pages change by their captions only.
         QTest::keyClick(Text1, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(SSTab1->currentIndex(), 1);
+        QCOMPARE(program->SSTab1->currentIndex(), 1);
     }
 
     // Also where the user rows are counted: every activation shows them.
     void activationOnlyAfterTheOverview() {
         QVERIFY(program->start());
         fillSinglePage();
-        lblNabidka->setCurrentRow(2);
+        program->lblNabidka->setCurrentRow(2);
 
         // Another window that is not the overview, as a message box is.
         QWidget other;
@@ -156,8 +149,8 @@ private slots:
         QTRY_VERIFY(program->window->isActiveWindow());
         QVERIFY(!overview->isVisible());
         QVERIFY(singlePageEmpty());
-        QCOMPARE(SSTab1->currentIndex(), 1);
-        QCOMPARE(lblNabidka->currentRow(), 2);
+        QCOMPARE(program->SSTab1->currentIndex(), 1);
+        QCOMPARE(program->lblNabidka->currentRow(), 2);
         QCOMPARE(panel(4), QStringLiteral("Prevody.kfc"));
         QCOMPARE(panel(5), QStringLiteral(" 1 +  91"));
     }

@@ -16,7 +16,8 @@ class QtDialogsTest : public QObject {
 private:
     vemlik::QtDialogs dialogs;
 
-    // Runs the check on the modal dialog once it is open.
+    // Runs the check on the modal dialog once it is open; the call that opened it returns only
+    // when the check has closed it.
     template <typename Dialog> static void whenOpen(std::function<void(Dialog*)> check) {
         QTimer::singleShot(0, [check] {
             auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
@@ -29,30 +30,24 @@ private slots:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("Vemlik")); }
 
     void messageBoxCarriesTheProgramsNameIconAndText() {
-        bool checked = false;
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Vemlik"));
             QCOMPARE(box->icon(), QMessageBox::Warning);
             QCOMPARE(box->text(), QStringLiteral("Neznámý rozměr: žžž"));
             QCOMPARE(box->standardButtons(), QMessageBox::Ok);
-            checked = true;
             box->button(QMessageBox::Ok)->click();
         });
         dialogs.showMessage(QStringLiteral("Neznámý rozměr: žžž"));
-        QVERIFY(checked);
     }
 
     void questionDefaultsToYes() {
-        bool checked = false;
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             QCOMPARE(box->windowTitle(), QStringLiteral("Vemlik"));
             QCOMPARE(box->icon(), QMessageBox::Question);
             QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
-            checked = true;
             box->button(QMessageBox::No)->click();
         });
         QVERIFY(!dialogs.askYesNo(QStringLiteral("Převod versta bude zapsán do souboru")));
-        QVERIFY(checked);
     }
 
     void fileDialogTakesANewName() {
