@@ -31,7 +31,7 @@ private:
                Text9->hasFocus();
     }
 
-    // The entry named by what was typed is refused with the message; the page starts anew.
+    // The entry named by what was typed is refused with this message last; the page starts anew.
     void expectRefused(const QString& entry, const QString& message) {
         QCOMPARE(entry + ": " +
                      program->dialogs.messages.value(program->dialogs.messages.size() - 1),
@@ -137,6 +137,7 @@ private slots:
             {"versta2", "m", "2", name},        {"-versta", "m", "2", name},
             {"ver/sta", "m", "2", name},        {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
+            program->dialogs.messages.clear();
             define(abbreviation, dimension, factor);
             expectRefused(abbreviation + u'|' + dimension + u'|' + factor, message);
         }
@@ -149,6 +150,7 @@ private slots:
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Faktor není numerická hodnota!")));
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
+        program->dialogs.messages.clear();
         program->click("Command9");
         expectRefused(QStringLiteral("1 066,8"),
                       QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!"));
