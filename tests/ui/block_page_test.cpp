@@ -6,6 +6,7 @@
 using vemlik::testing::ProgramUnderTest;
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
+const QString kRefusal = QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
 
 // The block conversion page through its widgets, the results file through its bytes.
 class BlockPageTest : public QObject {
@@ -18,7 +19,6 @@ private:
     QLineEdit* Text5 = nullptr;
     QLineEdit* Text6 = nullptr;
     QPlainTextEdit* Text8 = nullptr;
-    QCheckBox* chkSoubor = nullptr;
 
     void enterUnits(const QString& source, const QString& target) {
         Text3->clear();
@@ -35,15 +35,6 @@ private:
         ProgramUnderTest::type(Text5, value);
     }
 
-    void wantResultsFile() {
-        program->dialogs.chosenFileName =
-            QString::fromStdString(program->directory.fileName("blok.pre"));
-        QTest::mouseClick(chkSoubor, Qt::LeftButton);
-        QVERIFY(chkSoubor->isChecked() && Text3->hasFocus());
-    }
-
-    std::string resultsFile() const { return program->directory.read("blok.pre"); }
-
 private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
@@ -53,95 +44,80 @@ private slots:
         Text5 = program->control("Text5");
         Text6 = program->control("Text6");
         Text8 = program->control<QPlainTextEdit>("Text8");
-        chkSoubor = program->control<QCheckBox>("chkSoubor");
         program->choose(1);
         QVERIFY(Text3->hasFocus());
     }
     void cleanup() { program.reset(); }
 
+    // Only the first comma becomes a point; &H marks a hexadecimal value; an empty value is 0.
     void convertsValuesIntoRows() {
+        const QString values[][3] = {{"154,5", "154.5", "42,917"},
+                                     {"1,234,5", "1.234,5", "0,34278"},
+                                     {"&H24", "&H24", "10,000"},
+                                     {"", "", "0,0000E00"}};
         enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
-        convert(QStringLiteral("154,5"));
-        QCOMPARE(Text5->text(), QStringLiteral("154.5"));
-        QCOMPARE(Text6->text(), QStringLiteral("42,917"));
-        QVERIFY(Text5->hasFocus());
-        convert(QStringLiteral("36"));
-        ProgramUnderTest::type(Text5, QString());
-        QCOMPARE(Text8->toPlainText(), QStringLiteral("154.5\t42,917\n36\t10,000\n36\t10,000\n"));
-        QVERIFY(program->dialogs.messages.isEmpty());
-    }
-
-    void commaRulesAndNumberForms() {
-        const QString values[][3] = {
-            {"1,234,5", "1.234,5", "1,2340"}, {"&H1F", "&H1F", "31,000"}, {"", "", "0,0000E00"}};
-        enterUnits(QStringLiteral("m"), QStringLiteral("m"));
         QString rows;
         for (const auto& [typed, shown, result] : values) {
             convert(typed);
             QCOMPARE(typed + " -> " + Text5->text() + " = " + Text6->text(),
                      typed + " -> " + shown + " = " + result);
+            QVERIFY(Text5->hasFocus());
             rows += shown + u'\t' + result + u'\n';
         }
         QCOMPARE(Text8->toPlainText(), rows);
+        QVERIFY(program->dialogs.messages.isEmpty());
     }
 
     void valuesWaitForAGoodUnitPair() {
         convert(QStringLiteral("1"));
-        const QString refusal =
-            QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
-        QCOMPARE(program->dialogs.messages, QStringList(refusal));
+        QCOMPARE(program->dialogs.messages, QStringList(kRefusal));
         enterUnits(QStringLiteral("km/h"), QStringLiteral("kg"));
         QCOMPARE(program->dialogs.messages.size(), 2);
         convert(QStringLiteral("1"));
-        QCOMPARE(program->dialogs.messages.value(2), refusal);
+        QCOMPARE(program->dialogs.messages.value(2), kRefusal);
         QVERIFY(Text6->text().isEmpty() && Text8->toPlainText().isEmpty());
         enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
         convert(QStringLiteral("36"));
         QCOMPARE(Text6->text(), QStringLiteral("10,000"));
     }
 
+    // A table is written as a section, and the file closed, when the page is left or started
+    // anew; the single conversion page writes into the same file.
     void sectionsAreAppendedAroundASingleConversion() {
         program->directory.write("blok.pre", "stará data\r\n");
-        wantResultsFile();
+        program->dialogs.chosenFileName = program->directory.fileName("blok.pre").c_str();
+        program->click("chkSoubor");
+        QVERIFY(program->control<QCheckBox>("chkSoubor")->isChecked() && Text3->hasFocus());
         enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
         convert(QStringLiteral("36"));
         program->click("Command8");
         QCOMPARE(program->state.resultsFileFlag, 0);
         QVERIFY(Text3->hasFocus() && Text8->toPlainText().isEmpty());
 
-        // Opened again without a dialog; an empty table still writes its frame.
+        // Opened again without a dialog; a section ends at a line of one blank.
         convert(QString());
-        QCOMPARE(
-            program->dialogs.messages,
-            QStringList(QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!")));
+        QCOMPARE(program->dialogs.messages, QStringList(kRefusal));
         enterUnits(QStringLiteral("C"), QStringLiteral("K"));
         convert(QStringLiteral("20"));
-        Text8->clear();
+        Text8->moveCursor(QTextCursor::End);
+        Text8->insertPlainText(QStringLiteral(" \nnapsáno navíc\n"));
         program->click("Command6");
 
         program->choose(0);
         program->control<QCheckBox>("chkSoubj")->setChecked(true);
         ProgramUnderTest::type(program->control("Text1"), QStringLiteral("36 km/h"));
+        // Page entry has emptied the page; the end still writes the frame of an empty table.
         program->choose(1);
-        program->click("Command6");
+        program->click("Command5");
+        QCOMPARE(program->ended->size(), 1);
 
         QCOMPARE(program->dialogs.fileDialogFilters,
                  QStringList(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre")));
-        QCOMPARE(resultsFile(),
+        QCOMPARE(program->directory.read("blok.pre"),
                  "stará data\r\n" + kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n" + kHead +
-                     "C               K\r\n \r\n" + "36 km/h       =  10,000 m/s\r\n" + kHead +
-                     std::string(16, ' ') + "\r\n \r\n");
-    }
-
-    void writerStopsAtALineOfOneBlank() {
-        wantResultsFile();
-        enterUnits(QStringLiteral("C"), QStringLiteral("K"));
-        convert(QStringLiteral("20"));
-        Text8->moveCursor(QTextCursor::End);
-        Text8->insertPlainText(QStringLiteral(" \nnapsáno navíc\n"));
-        program->click("Command5");
-        QCOMPARE(program->ended->size(), 1);
-        QCOMPARE(resultsFile(), kHead + "C               K\r\n20\t293,15\r\n \r\n");
+                     "C               K\r\n20\t293,15\r\n \r\n" +
+                     "36 km/h       =  10,000 m/s\r\n" + kHead + std::string(16, ' ') +
+                     "\r\n \r\n");
     }
 };
 

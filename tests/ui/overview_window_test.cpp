@@ -41,7 +41,6 @@ private slots:
     void listsEveryRowOnEachActivation() {
         QListWidget* T_Zkratky = openFromMenu();
         QVERIFY(T_Zkratky);
-        QCOMPARE(T_Zkratky->window()->windowTitle(), QStringLiteral("Zkratky jednotek"));
         QCOMPARE(T_Zkratky->count(), 91);
         QCOMPARE(T_Zkratky->item(0)->text(), QStringLiteral("m"));
         QCOMPARE(T_Zkratky->item(90)->text(), QStringLiteral("mi"));
@@ -54,20 +53,11 @@ private slots:
         QVERIFY(activate(T_Zkratky->window()));
         QCOMPARE(T_Zkratky->count(), 93);
         QCOMPARE(T_Zkratky->item(91)->text() + ' ' + T_Zkratky->item(92)->text(), "versta m");
-        QCOMPARE(T_Zkratky->findItems(QStringLiteral("m"), Qt::MatchExactly).size(), 2);
         QCOMPARE(T_Zkratky->currentRow(), 0);
     }
 
-    void oneWindowForTheMenuAndTheButtons() {
-        QVERIFY(openFromMenu());
-        QVERIFY(activate(program->window.get()));
-        program->choose(0);
-        program->click("Command3");
-        QCOMPARE(overviewWindows().size(), 1);
-        QTRY_VERIFY(overviewWindows().first()->isActiveWindow());
-    }
-
-    void keysOfTheList() {
+    // Escape only hides the window: the menu and the pages' buttons show the same one again.
+    void keysOfTheListAndOneWindow() {
         QListWidget* T_Zkratky = openFromMenu();
         QVERIFY(T_Zkratky && T_Zkratky->hasFocus());
         QTest::keyClick(T_Zkratky, Qt::Key_Return);
@@ -77,7 +67,12 @@ private slots:
         QTest::keyClick(T_Zkratky, Qt::Key_Escape);
         QVERIFY(!T_Zkratky->window()->isVisible());
         QCOMPARE(program->ended->count(), 0);
-        QCOMPARE(overviewWindows().size(), 1);
+        QCOMPARE(openFromMenu(), T_Zkratky);
+        QVERIFY(activate(program->window.get()));
+        program->choose(0);
+        program->click("Command3");
+        QCOMPARE(overviewWindows(), QList<QWidget*>{T_Zkratky->window()});
+        QTRY_VERIFY(T_Zkratky->window()->isActiveWindow());
     }
 };
 

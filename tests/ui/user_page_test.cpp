@@ -22,10 +22,6 @@ private:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
-    const vemlik::UnitRecord& lastRow() const {
-        return program->state.rows[static_cast<std::size_t>(program->state.rowCount)];
-    }
-
     bool entryCleared() const {
         return Text9->text().isEmpty() && Text10->text().isEmpty() && Text11->text().isEmpty() &&
                Text9->hasFocus();
@@ -41,6 +37,14 @@ private:
                  qPrintable(entry));
     }
 
+    // The program goes on after a refusal: the menu, then a line on the single conversion page.
+    QString convertOnThePageOfSingleData(const QString& line) {
+        program->click("Command12");
+        program->choose(0);
+        ProgramUnderTest::type(program->control("Text1"), line);
+        return program->control("Text2")->text();
+    }
+
 private slots:
     void init() {
         program = std::make_unique<ProgramUnderTest>();
@@ -53,18 +57,15 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void temporaryUnitIsKnownButNotWritten() {
-        define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
+    // A temporary unit is only kept for the run; a permanent one is written on Yes and read at
+    // the next start.
+    void onlyPermanentUnitsAreWrittenOnYesAndReadAtTheNextStart() {
+        // The exponents at both ends of their range, and a negative factor, are taken.
+        define(QStringLiteral("sah"), QStringLiteral("m5/s3"), QStringLiteral("-1.7"));
         QCOMPARE(program->state.userRowCount, 1);
-        QCOMPARE(lastRow().abbreviation, std::string("versta"));
-        QCOMPARE(lastRow().factor, 1066.8);
-        QCOMPARE(lastRow().dimensionCode, 5);
-        QVERIFY(program->dialogs.questions.isEmpty());
-        QVERIFY(!std::filesystem::exists(program->directory.fileName("Prevody.kfc")));
-        QVERIFY(entryCleared());
-    }
+        QCOMPARE(program->state.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
+        QVERIFY(program->dialogs.questions.isEmpty() && entryCleared());
 
-    void permanentUnitIsWrittenOnYesOnlyAndReadAtTheNextStart() {
         QTest::keyClicks(Text9, QStringLiteral("ver"));
         program->control<QRadioButton>("Option1")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -80,7 +81,7 @@ private slots:
                  QStringList({QStringLiteral("Převod versta bude zapsán do souboru"),
                               QStringLiteral("Převod sazen bude zapsán do souboru"),
                               QStringLiteral("Převod bod bude zapsán do souboru")}));
-        QCOMPARE(program->state.userRowCount, 3);
+        QCOMPARE(program->state.userRowCount, 4);
         QCOMPARE(program->directory.read("Prevody.kfc"),
                  std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
 
@@ -116,11 +117,8 @@ private slots:
                  QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
                                             "ukončení programu!")
                                  .arg(program->state.userFileName.c_str())));
-        // The program goes on: the new unit converts at once.
-        program->click("Command12");
-        program->choose(0);
-        ProgramUnderTest::type(program->control("Text1"), QStringLiteral("m 2 versta"));
-        QCOMPARE(program->control("Text2")->text(), QStringLiteral("2133,60 m"));
+        QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
+                 QStringLiteral("2133,60 m"));
     }
 
     void refusals() {
@@ -131,11 +129,11 @@ private slots:
         const QString exponent =
             QStringLiteral("Exponent rozměru musí být v rozsahu -3 až +5, převod nebyl zapsán!");
         const QString entries[][4] = {
-            {"versta", "m", "0", faulty},       {"versta", "m", "1e-10", faulty},
-            {"versta", "", "2", faulty},        {"", "m", "2", faulty},
-            {"versta", "furlong", "2", faulty}, {"ver sta", "m", "2", name},
-            {"versta2", "m", "2", name},        {"-versta", "m", "2", name},
-            {"ver/sta", "m", "2", name},        {"versta", "m6", "2", exponent}};
+            {"versta", "m", "1e-10", faulty}, {"versta", "", "2", faulty},
+            {"", "m", "2", faulty},           {"versta", "furlong", "2", faulty},
+            {"ver sta", "m", "2", name},      {"versta2", "m", "2", name},
+            {"-versta", "m", "2", name},      {"ver/sta", "m", "2", name},
+            {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
             program->dialogs.messages.clear();
             define(abbreviation, dimension, factor);
@@ -165,6 +163,9 @@ private slots:
             program->dialogs.messages,
             QStringList(QStringLiteral("Tabulka jednotek je plná, další převod nelze přidat!")));
         QCOMPARE(program->state.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
+        QVERIFY(entryCleared());
+        QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
+                 QStringLiteral("4,0000 m"));
     }
 };
 

@@ -59,10 +59,6 @@ public:
         QTest::keyClicks(control, text);
         QTest::keyClick(control, key);
     }
-    static QString activeWindowName() {
-        return QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
-                                            : QString();
-    }
 
     TemporaryDirectory directory;
     ScriptedDialogs dialogs;
