@@ -12,20 +12,14 @@ using vemlik::testing::ProgramUnderTest;
 
 namespace {
 
-// Lines of every kind: results with and without a target, the temperature scales, several
-// items, errors, messages without an error, an empty line, Czech letters and a user unit.
+// Lines of every kind: results with and without a target, a temperature scale, several items,
+// errors, messages without an error, empty lines, Czech letters and a user unit.
 const std::vector<std::string> kLines = {
-    "36 km/h",     "cm/min 12 ft/hr", "154,5 kcal/m2/h/C",
-    "C 100 F",     "F 100 C",         "R 0 C",
-    "K 0 C",       "C 32 F",          "m 5 s",
-    "5 xyz*m/abc", "12ft/hr",         "",
-    "   ",         "m 5 km; 3 ft",    "5 km;;3 m",
-    "1 000 m",     "kg/(m*s) 2 Pas",  "0,000123456 m",
-    "1E30 kWh",    "-150,5 mW",       "J 1 BTU",
-    "V 12 kW/A",   "Ohm 3 kOhm",      "N 2 lbf",
-    "5 žlab",      "m 3 versta",      "2,5 versta/h",
-    "mol 5 6 7",
-};
+    "36 km/h",   "cm/min 12 ft/hr", "C 100 F",          "F 100 C",
+    "m 5 s",     "5 xyz*m/abc",     "12ft/hr",          "",
+    "   ",       "1 000 m",         "1E30 kWh",         "-150,5 mW",
+    "5 žlab",    "m 3 versta",      "2,5 versta/h",     "m 5 km; 3 ft",
+    "5 km;;3 m", "mol 5 6 7",       "154,5 kcal/m2/h/C"};
 
 // Types the text key by key; QTest::keyClicks takes Latin-1 only, the lines hold Czech letters.
 void typeText(QWidget* control, const QString& text) {

@@ -24,14 +24,10 @@ const std::string kHint = "\nNávod: vemlik-cli --help\n";
 const std::string kCannotRead = "vemlik-cli: soubor nelze číst: ";
 
 const Invocation kInvocations[] = {
-    {kComma,
-     "36 km/h\ncm/min 12 ft/hr\n154,5 kcal/m2/h/C\nC 100 F\nF 100 C\n",
-     {"10,000 m/s\n6,0960 cm/min\n179,68 kg/K/s3\n37,778 C\n212,00 F\n", "", 0}},
     // A faulty line gives "CHYBA !" and a message under its number; the lines after it convert.
     {kComma,
      "36 km/h\n5 xyz*m\n36 km/h\n",
      {"10,000 m/s\nCHYBA !\n10,000 m/s\n", "řádek 2: Neznamy rozmer!: xyz\n", 1}},
-    {kComma, "m 5 s\n", {"CHYBA !\n", "řádek 1: Nekonzistentni jednotky!   m :  1  0\n", 1}},
     // The missing blank is told but is no error: the value is shown and the run succeeds.
     {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
     {{}, "36 km/h\n", {"10.000 m/s\n", "", 0}},
@@ -68,10 +64,8 @@ TEST(CliConversionOutput, HelpPrintsCzechUsageAndConvertsNothing) {
     const CliRun run = runCli({"--help"}, "36 km/h\n");
     EXPECT_TRUE(run.output.starts_with(
         "Použití: vemlik-cli [--separator ZNAK] [--prevody SOUBOR] [SOUBOR...]\n"));
-    EXPECT_NE(run.output.find("--prevody SOUBOR"), std::string::npos);
     EXPECT_EQ(run.output.find("10"), std::string::npos);
-    EXPECT_EQ(run.errors, "");
-    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run, (CliRun{run.output, "", 0}));
 }
 
 // Files named on the command line; line numbers run on through them, so message N belongs to
@@ -93,33 +87,25 @@ TEST(CliInputFiles, ConvertedInOrderOrNotAtAllWhenOneIsUnreadable) {
     EXPECT_EQ(runCli({folder}), (CliRun{"", kCannotRead + folder + " (je to adresář)\n", 2}));
 }
 
-// The named file's faults are told under its name; the lines are still converted and the file
-// is left as it was.
-TEST(CliUserUnits, NamedFileIsReadAndNeverWritten) {
-    const TemporaryDirectory directory;
-    const std::string records = "versta, 1066.8 , 5 \r\nnic\r\n";
-    directory.write("moje.kfc", records);
-    const std::string userFile = directory.fileName("moje.kfc");
-    EXPECT_EQ(runCli({"--separator", ",", "--prevody", userFile}, "m 2 versta\n"),
-              (CliRun{"2133,60 m\n",
-                      userFile + ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
-                                 "řádku 2)!\n",
-                      0}));
-    EXPECT_EQ(directory.read("moje.kfc"), records);
-}
-
 // A copy of the tool in a directory of its own finds the Prevody.kfc there; --prevody
-// replaces it.
+// replaces it. Faults of either file are told under its name; the lines are still converted
+// and the file is left as it was.
 TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherIsNamed) {
     const TemporaryDirectory directory;
     const std::string tool = directory.fileName("vemlik-cli");
     std::filesystem::copy_file(VEMLIK_CLI_PATH, tool);
-    directory.write("Prevody.kfc", "sah, 1.7 , 5 \r\n");
-    directory.write("jine.kfc", "loket, 0.6 , 5 \r\n");
-    EXPECT_EQ(runProgram(tool, kComma, "m 1 sah\n"), (CliRun{"1,7000 m\n", "", 0}));
-    EXPECT_EQ(runProgram(tool, {"--separator", ",", "--prevody", directory.fileName("jine.kfc")},
-                         "1 sah\nm 1 loket\n"),
-              (CliRun{"CHYBA !\n0,60000 m\n", "řádek 1: Neznamy rozmer!: sah\n", 1}));
+    const std::string skipped = ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
+                                "řádku 2)!\n";
+    const std::string records = "loket, 0.6 , 5 \r\nnic\r\n";
+    directory.write("Prevody.kfc", "sah, 1.7 , 5 \r\nnic\r\n");
+    directory.write("jine.kfc", records);
+    const std::string named = directory.fileName("jine.kfc");
+    EXPECT_EQ(runProgram(tool, kComma, "m 1 sah\n"),
+              (CliRun{"1,7000 m\n", directory.fileName("Prevody.kfc") + skipped, 0}));
+    EXPECT_EQ(
+        runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
+        (CliRun{"CHYBA !\n0,60000 m\n", named + skipped + "řádek 1: Neznamy rozmer!: sah\n", 1}));
+    EXPECT_EQ(directory.read("jine.kfc"), records);
 }
 
 } // namespace
