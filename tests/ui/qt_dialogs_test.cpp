@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -16,11 +17,16 @@ class QtDialogsTest : public QObject {
 private:
     vemlik::QtDialogs dialogs;
 
-    // Runs the check on the modal dialog once it is open; the call that opened it returns only
-    // when the check has closed it.
+    // Runs the check on the modal dialog once it is open; the call that opened it returns when
+    // the check has closed it, or when a failed check has returned early and left it open.
     template <typename Dialog> static void whenOpen(std::function<void(Dialog*)> check) {
         QTimer::singleShot(0, [check] {
             auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            const auto closeAnyway = qScopeGuard([dialog] {
+                if (dialog != nullptr && dialog->isVisible()) {
+                    dialog->reject();
+                }
+            });
             QVERIFY(dialog);
             check(dialog);
         });

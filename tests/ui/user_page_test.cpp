@@ -148,7 +148,6 @@ private slots:
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Faktor není numerická hodnota!")));
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
-        program->dialogs.messages.clear();
         program->click("Command9");
         expectRefused(QStringLiteral("1 066,8"),
                       QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!"));
