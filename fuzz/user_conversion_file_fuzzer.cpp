@@ -9,8 +9,9 @@
 
 namespace {
 
-// The reader takes its bytes from a real file, so each input is written to one first;
-// in memory (/dev/shm) where there is one, as the disk would slow every execution down.
+// The reader takes its bytes from a real file, so each input is written to one and removed
+// after reading; in memory (/dev/shm) where there is one, as the disk would slow every
+// execution down.
 const std::string& scratchFileName() {
     static const std::string name =
         std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/vemlik-fuzz-" +
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vemlik::fuzzing::DiscardingSink sink;
     state.userFileName = scratchFileName();
     vemlik::readUserConversionFile(state, sink);
+    std::remove(scratchFileName().c_str());
     if (state.rowCount > vemlik::kMaxRows ||
         state.rowCount != state.builtInCount + state.userRowCount) {
         __builtin_trap();
