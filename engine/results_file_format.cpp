@@ -22,7 +22,8 @@ std::string_view nextLine(std::string_view text, std::size_t& position) {
         return " ";
     }
     const std::string_view line = text.substr(position, cr - position);
-    position = cr + 2;
+    // A CR without its LF must not cost the next row its first character.
+    position = text.substr(cr + 1, 1) == "\n" ? cr + 2 : cr + 1;
     return line;
 }
 

@@ -24,6 +24,9 @@ TEST(ResultsFileFormat, BlockTableSectionFramesTheRowsUpToALineOfOneBlank) {
     EXPECT_EQ(blockTableSection("", "", ""), kHead + std::string(16, ' ') + "\r\n \r\n");
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"),
               kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
+    // A CR without its LF still ends a row, and the next row keeps its first character.
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r30\t303,15\r\n"),
+              blockTableSection("C", "K", "20\t293,15\r\n30\t303,15\r\n"));
     // Text after the last CR is left out.
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n30\t303"),
               blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"));
