@@ -203,27 +203,6 @@ std::size_t characterCount(std::string_view text) {
     return count;
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t index = 0;
-    while (index < text.size()) {
-        if (byteAt(text, index) < 0x80) {
-            out += asciiLower(text[index]);
-            ++index;
-            continue;
-        }
-        const Decoded step = decodeAt(text, index);
-        if (step.character >= kStrayByteMark) {
-            out += text[index];
-        } else {
-            appendUtf8(out, lowerCharacter(step.character));
-        }
-        index += step.size;
-    }
-    return out;
-}
-
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     // Both cases of a letter take the same number of bytes.
     if (a.size() != b.size()) {

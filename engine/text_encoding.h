@@ -17,8 +17,8 @@ std::optional<std::string> utf8ToWindows1250(std::string_view text);
 // Characters, not bytes.
 std::size_t characterCount(std::string_view text);
 
-// Small letters for ASCII and the Latin letters of Central European languages (Czech among them).
-std::string lowerCase(std::string_view text);
+// Small and capital letters are alike for ASCII and the Latin letters of Central European
+// languages (Czech among them).
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace vemlik
