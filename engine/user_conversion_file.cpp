@@ -202,7 +202,7 @@ std::optional<std::string> recordText(const UnitRecord& row) {
     if (!isStorableAbbreviation(row.abbreviation) || !std::isfinite(row.factor)) {
         return std::nullopt;
     }
-    // Shortest digits that read back as the same double, always with a point.
+    // Shortest digits that read back as the same double; a point whatever the locale.
     std::array<char, 32> factor;
     const auto factorEnd = std::to_chars(factor.data(), factor.data() + factor.size(), row.factor);
     std::array<char, 16> code;
