@@ -1,0 +1,50 @@
+#include "program.h"
+#include "status_panels.h"
+#include "unit_table.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+// The program as it starts: its name, the Prevody.kfc beside the executable, and an end from
+// the menu that ends the event loop.
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Beside this test's executable, as the program's Prevody.kfc lies beside vemlik.
+    const QString userFileName =
+        QApplication::applicationDirPath() + u'/' + QLatin1String(vemlik::kUserConversionFileName);
+
+private slots:
+    void init() {
+        QFile file(userFileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("versta, 1066.8 , 5 \r\n");
+    }
+    void cleanup() { QFile::remove(userFileName); }
+
+    void startsWithTheUserFileBesideItAndEndsFromTheMenu() {
+        vemlik::Program program;
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Vemlik"));
+        program.window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+        const auto* panels = program.window().findChild<vemlik::StatusPanels*>("StatusBar1");
+        QCOMPARE(panels->panelText(4), QStringLiteral("Prevody.kfc"));
+        QCOMPARE(panels->panelText(5), QStringLiteral(" 1 +  91"));
+
+        auto* menu = program.window().findChild<QListWidget*>("lblNabidka");
+        QTimer::singleShot(0, menu, [menu] {
+            menu->setCurrentRow(4);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        // An event loop still running after the end would leave with 1.
+        QTimer::singleShot(5000, qApp, [] { QApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
