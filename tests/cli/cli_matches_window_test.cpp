@@ -3,8 +3,6 @@
 #include "cli_process.h"
 #include "program_under_test.h"
 
-#include <QKeyEvent>
-
 #include <string>
 #include <vector>
 
@@ -20,16 +18,6 @@ const std::vector<std::string> kLines = {
     "   ",       "1 000 m",         "1E30 kWh",         "-150,5 mW",
     "5 žlab",    "m 3 versta",      "2,5 versta/h",     "m 5 km; 3 ft",
     "5 km;;3 m", "mol 5 6 7",       "154,5 kcal/m2/h/C"};
-
-// Types the text key by key; QTest::keyClicks takes Latin-1 only, the lines hold Czech letters.
-void typeText(QWidget* control, const QString& text) {
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(control, &press);
-        QApplication::sendEvent(control, &release);
-    }
-}
 
 } // namespace
 
@@ -48,8 +36,7 @@ private slots:
         for (std::size_t index = 0; index < kLines.size(); ++index) {
             program.dialogs.messages.clear();
             Text1->clear();
-            typeText(Text1, QString::fromStdString(kLines[index]));
-            QTest::keyClick(Text1, Qt::Key_Return);
+            ProgramUnderTest::type(Text1, QString::fromStdString(kLines[index]));
             // After an error the page shows "CHYBA !" beside an empty result.
             const QString result = program.control("Text2")->text();
             results += (result.isEmpty() ? "CHYBA !" : result.toStdString()) + '\n';

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -54,9 +55,16 @@ public:
         lblNabidka->setCurrentRow(entry);
         QTest::keyClick(lblNabidka, Qt::Key_Return);
     }
-    // Types the text into the control, then presses the key.
+    // Types the text into the control key by key, then presses the key. Not QTest::keyClicks:
+    // it takes Latin-1 only, and the lines hold Czech letters.
     static void type(QWidget* control, const QString& text, Qt::Key key = Qt::Key_Return) {
-        QTest::keyClicks(control, text);
+        for (const QChar character : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier,
+                              QString(character));
+            QApplication::sendEvent(control, &press);
+            QApplication::sendEvent(control, &release);
+        }
         QTest::keyClick(control, key);
     }
 
