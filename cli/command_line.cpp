@@ -17,6 +17,7 @@ const char* const kUsageText =
     "  --separator ZNAK   desetinný oddělovač výsledků (jinak podle národního prostředí)\n"
     "  --prevody SOUBOR   uživatelské jednotky z tohoto souboru místo Prevody.kfc\n"
     "                     z adresáře programu (soubor se jen čte)\n"
+    "  --version          vypíše verzi programu\n"
     "  --help             vypíše tento návod\n"
     "\n"
     "Návratový kód: 0 vše převedeno, 1 některý řádek skončil chybou,\n"
@@ -43,6 +44,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             optionsEnded = true;
         } else if (argument == "--help") {
             options.helpWanted = true;
+        } else if (argument == "--version") {
+            options.versionWanted = true;
         } else if (argument == "--separator") {
             if (!hasValue) {
                 result.fault = "u volby --separator chybí znak";

@@ -8,6 +8,7 @@ namespace vemlik::cli {
 
 struct Options {
     bool helpWanted = false;
+    bool versionWanted = false;
     // Empty: the locale's decimal separator.
     std::string decimalSeparator;
     // Replaces Prevody.kfc beside the executable.

@@ -1,6 +1,7 @@
 // vemlik-cli: the conversions of the single conversion page for lines from files or a pipe.
 #include "batch_conversion.h"
 #include "command_line.h"
+#include "identity.h"
 #include "line_reader.h"
 #include "locale_separator.h"
 #include "output_buffer.h"
@@ -99,6 +100,10 @@ int run(const std::vector<std::string>& arguments) {
     const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.options.helpWanted && commandLine.fault.empty()) {
         output.append(kUsageText);
+        return output.flush() ? kAllConverted : kCannotRun;
+    }
+    if (commandLine.options.versionWanted && commandLine.fault.empty()) {
+        output.append(std::string("vemlik-cli ") + kVersion + "\n");
         return output.flush() ? kAllConverted : kCannotRun;
     }
     if (!commandLine.fault.empty()) {
