@@ -1,6 +1,7 @@
 // What the tool writes for lines on standard input and for its options: the results, the
 // messages and the exit status.
 #include "cli_process.h"
+#include "identity.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,7 @@ const Invocation kInvocations[] = {
      {"", "vemlik-cli: volba --separator potřebuje právě jeden znak, ne \",,\"" + kHint, 2}},
     {{"--prevody"}, "", {"", "vemlik-cli: u volby --prevody chybí jméno souboru" + kHint, 2}},
     {{"--", "--help"}, "", {"", kCannotRead + "--help (neexistuje)\n", 2}},
+    {{"--version"}, "36 km/h\n", {std::string("vemlik-cli ") + kVersion + "\n", "", 0}},
 };
 
 TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {

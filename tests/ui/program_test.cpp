@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-// The program as it starts: its name, the Prevody.kfc beside the executable, and an end from
-// the menu that ends the event loop.
+// The program as it starts: its name, its desktop entry and icon, the Prevody.kfc beside the
+// executable, and an end from the menu that ends the event loop.
 class ProgramTest : public QObject {
     Q_OBJECT
 
@@ -29,6 +29,11 @@ private slots:
     void startsWithTheUserFileBesideItAndEndsFromTheMenu() {
         vemlik::Program program;
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Vemlik"));
+        // The desktop entry's name, and the icon built into the program at its smallest and
+        // largest size.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cz.vemlik.Vemlik"));
+        const QList<QSize> iconSizes = program.window().windowIcon().availableSizes();
+        QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
         program.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&program.window()));
         const auto* panels = program.window().findChild<vemlik::StatusPanels*>("StatusBar1");

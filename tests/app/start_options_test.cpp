@@ -1,0 +1,49 @@
+// What vemlik answers to its arguments before any window opens: the version and the Czech
+// help, and a refusal of anything that neither it nor Qt knows.
+#include "cli_process.h"
+#include "identity.h"
+
+#include <gtest/gtest.h>
+
+namespace vemlik::testing {
+namespace {
+
+struct Start {
+    std::vector<std::string> arguments;
+    std::string outputBegins;
+    // Qt may write warnings of its own before it.
+    std::string errorsEnd;
+    int exitStatus;
+};
+
+const std::string kVersionLine = std::string("vemlik ") + kVersion + "\n";
+const std::string kHint = "\nNávod: vemlik --help\n";
+
+const Start kStarts[] = {
+    // Without any display: answered before the windowing system is reached.
+    {{"--version"}, kVersionLine, "", 0},
+    {{"--help"}, "Použití: vemlik [--version] [--help] [VOLBY QT]\n", "", 0},
+    // Qt takes its own options and their values first; what remains is ours.
+    {{"-platform", "offscreen", "--version"}, kVersionLine, "", 0},
+    {{"-platform", "offscreen", "--verze"}, "", "vemlik: neznámá volba --verze" + kHint, 2},
+    {{"-platform", "offscreen", "Prevody.kfc"},
+     "",
+     "vemlik: nadbytečný argument Prevody.kfc" + kHint,
+     2},
+};
+
+TEST(WindowProgramArguments, AnswerOrRefuseBeforeAnyWindowOpens) {
+    for (const Start& start : kStarts) {
+        SCOPED_TRACE(::testing::PrintToString(start.arguments));
+        std::vector<std::string> command{"-u", "DISPLAY",         "-u",       "WAYLAND_DISPLAY",
+                                         "-u", "QT_QPA_PLATFORM", VEMLIK_PATH};
+        command.insert(command.end(), start.arguments.begin(), start.arguments.end());
+        const CliRun run = runProgram("env", command);
+        EXPECT_TRUE(run.output.starts_with(start.outputBegins)) << run.output;
+        EXPECT_TRUE(run.errors.ends_with(start.errorsEnd)) << run.errors;
+        EXPECT_EQ(run.exitStatus, start.exitStatus);
+    }
+}
+
+} // namespace
+} // namespace vemlik::testing
