@@ -24,6 +24,22 @@ TEST(CliStreams, LinesLongerThan16MiBGiveAnErrorAndTheRestConverts) {
                            "řádek 2" + kTooLong + "řádek 4" + kTooLong, 1}));
 }
 
+// Running out of memory is told in Czech with status 2, not by an abort. The address sanitizer
+// reserves far more address space than the limit leaves, so it cannot run there.
+TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "no address space limit under the address sanitizer";
+#endif
+    const TemporaryDirectory directory;
+    directory.write("stdin", std::string(kMaxLine, 'm') + "\n");
+    const std::string command = "ulimit -v 40000 && " + shellWord(VEMLIK_CLI_PATH) + " <" +
+                                shellWord(directory.fileName("stdin")) + " >/dev/null 2>" +
+                                shellWord(directory.fileName("stderr"));
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(directory.read("stderr"), "vemlik-cli: nedostatek paměti, převod byl přerušen\n");
+}
+
 // Endless input into a full disk: the first refused write ends the run.
 TEST(CliStreams, RefusedOutputEndsTheRunAtOnce) {
     const TemporaryDirectory directory;
