@@ -4,20 +4,23 @@ namespace vemlik::cli {
 
 namespace {
 
-bool isC0OrDelete(unsigned char byte) {
-    return (byte < 0x20 && byte != '\t') || byte == 0x7f;
+// Bytes of the control character at index: C1 (U+0080 to U+009F) takes two in UTF-8, C0 other
+// than TAB and DEL one; 0 for any other character.
+std::size_t controlLength(std::string_view text, std::size_t index) {
+    const auto byte = static_cast<unsigned char>(text[index]);
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7f) {
+        return 1;
+    }
+    const bool c1 = byte == 0xc2 && index + 1 < text.size() &&
+                    static_cast<unsigned char>(text[index + 1]) <= 0x9f &&
+                    static_cast<unsigned char>(text[index + 1]) >= 0x80;
+    return c1 ? 2 : 0;
 }
 
-// U+0080 to U+009F, whose UTF-8 form starts with C2.
-bool startsC1(std::string_view text, std::size_t index) {
-    return static_cast<unsigned char>(text[index]) == 0xc2 && index + 1 < text.size() &&
-           static_cast<unsigned char>(text[index + 1]) >= 0x80 &&
-           static_cast<unsigned char>(text[index + 1]) <= 0x9f;
-}
-
-void appendHex(OutputBuffer& errors, unsigned char byte) {
+void appendHex(OutputBuffer& errors, char byte) {
     constexpr std::string_view digits = "0123456789ABCDEF";
-    const char escape[] = {'\\', 'x', digits[byte >> 4], digits[byte & 0xf]};
+    const auto code = static_cast<unsigned char>(byte);
+    const char escape[] = {'\\', 'x', digits[code >> 4], digits[code & 0xf]};
     errors.append(std::string_view(escape, sizeof escape));
 }
 
@@ -25,19 +28,19 @@ void appendHex(OutputBuffer& errors, unsigned char byte) {
 // the input cannot drive the terminal that shows them.
 void appendVisibly(OutputBuffer& errors, std::string_view text) {
     std::size_t plainStart = 0;
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const std::size_t length = startsC1(text, index)                                   ? 2
-                                   : isC0OrDelete(static_cast<unsigned char>(text[index])) ? 1
-                                                                                           : 0;
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const std::size_t length = controlLength(text, index);
         if (length == 0) {
+            ++index;
             continue;
         }
         errors.append(text.substr(plainStart, index - plainStart));
-        for (std::size_t byte = index; byte < index + length; ++byte) {
-            appendHex(errors, static_cast<unsigned char>(text[byte]));
+        for (const char byte : text.substr(index, length)) {
+            appendHex(errors, byte);
         }
-        index += length - 1;
-        plainStart = index + 1;
+        index += length;
+        plainStart = index;
     }
     errors.append(text.substr(plainStart));
 }
