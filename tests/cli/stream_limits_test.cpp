@@ -14,6 +14,12 @@ const std::vector<std::string> kComma{"--separator", ","};
 constexpr std::size_t kMaxLine = std::size_t{16} << 20;
 const std::string kTooLong = ": řádek je delší než 16 MiB\n";
 
+// The tool run by the shell with its home and data folder in the test's own directory.
+std::string isolatedTool(const TemporaryDirectory& directory) {
+    const std::string folder = shellWord(directory.path().string());
+    return "HOME=" + folder + " XDG_DATA_HOME=" + folder + " " + shellWord(VEMLIK_CLI_PATH);
+}
+
 // A line at the limit is converted; one byte more is answered without being converted, also
 // as the last line without a line end. The lines around it convert as usual.
 TEST(CliStreams, LinesLongerThan16MiBGiveAnErrorAndTheRestConverts) {
@@ -32,7 +38,7 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
 #endif
     const TemporaryDirectory directory;
     directory.write("stdin", std::string(kMaxLine, 'm') + "\n");
-    const std::string command = "ulimit -v 40000 && " + shellWord(VEMLIK_CLI_PATH) + " <" +
+    const std::string command = "ulimit -v 40000 && " + isolatedTool(directory) + " <" +
                                 shellWord(directory.fileName("stdin")) + " >/dev/null 2>" +
                                 shellWord(directory.fileName("stderr"));
     const int status = std::system(command.c_str());
@@ -43,7 +49,7 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
 // Endless input into a full disk: the first refused write ends the run.
 TEST(CliStreams, RefusedOutputEndsTheRunAtOnce) {
     const TemporaryDirectory directory;
-    const std::string command = "yes '36 km/h' | timeout 60 " + shellWord(VEMLIK_CLI_PATH) +
+    const std::string command = "yes '36 km/h' | timeout 60 env " + isolatedTool(directory) +
                                 " >/dev/full 2>" + shellWord(directory.fileName("stderr"));
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
@@ -60,7 +66,7 @@ TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheirLines) {
     }
     input += "5 " + std::string(200000, 'a') + "/b/c/d/e\n";
     directory.write("stdin", input);
-    const std::string command = shellWord(VEMLIK_CLI_PATH) + " <" +
+    const std::string command = isolatedTool(directory) + " <" +
                                 shellWord(directory.fileName("stdin")) + " >" +
                                 shellWord(directory.fileName("both")) + " 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 1 << 8);
