@@ -3,40 +3,80 @@
 #include "single_conversion.h"
 #include "text_encoding.h"
 
+#include <algorithm>
+
 namespace vemlik::cli {
+
+namespace {
+
+// Files written on Czech systems are often in Windows-1250; a line that is not UTF-8 is read so.
+// It is recoded piece by piece and no further than just past the limit, since recoding can make
+// a line three times as long.
+std::string_view asUtf8(std::string_view line, std::string& recoded) {
+    if (isValidUtf8(line)) {
+        return line;
+    }
+    constexpr std::size_t kPiece = std::size_t{1} << 16;
+    recoded.reserve(std::min(3 * line.size(), kMaxLineLength + 3 * kPiece));
+    for (std::size_t start = 0; start < line.size() && recoded.size() <= kMaxLineLength;
+         start += kPiece) {
+        recoded += windows1250ToUtf8(line.substr(start, kPiece));
+    }
+    return recoded;
+}
+
+// The engine keeps its copies of a line's parts until the next line replaces them. Those of a
+// long line are given back, so that two long lines never hold memory at the same time.
+void releaseLongTexts(EngineState& state) {
+    constexpr std::size_t kLong = std::size_t{1} << 20;
+    for (std::string* text :
+         {&state.inputLine, &state.firstOperandText, &state.secondOperandText}) {
+        if (text->capacity() > kLong) {
+            std::string().swap(*text);
+        }
+    }
+}
+
+} // namespace
 
 BatchConversion::BatchConversion(EngineState& state, std::string decimalSeparator,
                                  OutputBuffer& output, OutputBuffer& errors)
     : state_(state), decimalSeparator_(std::move(decimalSeparator)), output_(output),
       errors_(errors), messages_(errors) {}
 
-bool BatchConversion::convertAll(LineReader& reader) {
+BatchConversion::Outcome BatchConversion::convertAll(LineReader& reader) {
     for (;;) {
         // Someone typing lines sees each result before the tool waits for the next line.
         if (!reader.hasBufferedLine()) {
             flush();
         }
-        const std::optional<std::string_view> line = reader.nextLine();
+        if (output_.failed() || errors_.failed()) {
+            return Outcome::WriteFailed;
+        }
+        const std::optional<InputLine> line = reader.nextLine();
         if (!line) {
-            return !reader.failed();
+            return reader.failed() ? Outcome::ReadFailed : Outcome::Finished;
         }
         convert(*line);
-        if (output_.isFull() || errors_.isFull()) {
-            flush();
-        }
     }
 }
 
-// Files written on Czech systems are often in Windows-1250; a line that is not UTF-8 is read so.
-void BatchConversion::convert(std::string_view line) {
+void BatchConversion::convert(const InputLine& line) {
     messages_.setLineNumber(++lineNumber_);
     std::string recoded;
-    if (!isValidUtf8(line)) {
-        recoded = windows1250ToUtf8(line);
-        line = recoded;
+    const std::string_view text = line.tooLong ? std::string_view() : asUtf8(line.text, recoded);
+    // The limit holds for the line as converted, so that the copies conversion makes of it
+    // stay within bounds: recoded, a line can grow to three times its bytes.
+    if (line.tooLong || text.size() > kMaxLineLength) {
+        messages_.showMessage("řádek je delší než 16 MiB");
+        writeResult(std::nullopt);
+        return;
     }
-    const std::optional<std::string> shown =
-        convertSingleLine(state_, messages_, line, decimalSeparator_);
+    writeResult(convertSingleLine(state_, messages_, text, decimalSeparator_));
+    releaseLongTexts(state_);
+}
+
+void BatchConversion::writeResult(const std::optional<std::string>& shown) {
     if (shown) {
         output_.append(*shown);
     } else {
@@ -48,9 +88,8 @@ void BatchConversion::convert(std::string_view line) {
 
 bool BatchConversion::flush() {
     // Results first, so that a message never comes out ahead of the lines before its own.
-    writeFailed_ = !output_.flush() || writeFailed_;
-    writeFailed_ = !errors_.flush() || writeFailed_;
-    return !writeFailed_;
+    const bool outputWritten = output_.flush();
+    return errors_.flush() && outputWritten;
 }
 
 } // namespace vemlik::cli

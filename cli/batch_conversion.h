@@ -6,6 +6,7 @@
 #include "stderr_messages.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace vemlik::cli {
@@ -15,18 +16,22 @@ namespace vemlik::cli {
 // through all inputs, so that message N belongs to output line N.
 class BatchConversion {
 public:
+    enum class Outcome { Finished, ReadFailed, WriteFailed };
+
     BatchConversion(EngineState& state, std::string decimalSeparator, OutputBuffer& output,
                     OutputBuffer& errors);
 
-    // False when the input could not be read to its end.
-    bool convertAll(LineReader& reader);
+    // Stops at the first write that standard output or standard error refuses: nobody would
+    // see the results of the lines still to come.
+    Outcome convertAll(LineReader& reader);
     // False when standard output or standard error refused what was written.
     bool flush();
 
     bool anyLineFailed() const { return anyLineFailed_; }
 
 private:
-    void convert(std::string_view line);
+    void convert(const InputLine& line);
+    void writeResult(const std::optional<std::string>& shown);
 
     EngineState& state_;
     std::string decimalSeparator_;
@@ -35,7 +40,6 @@ private:
     LineMessages messages_;
     std::size_t lineNumber_ = 0;
     bool anyLineFailed_ = false;
-    bool writeFailed_ = false;
 };
 
 } // namespace vemlik::cli

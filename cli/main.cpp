@@ -8,7 +8,12 @@
 #include "unit_table_setup.h"
 
 #include <cerrno>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <memory>
+#include <new>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -70,6 +75,12 @@ bool userFileReadable(const Options& options, OutputBuffer& errors) {
     return true;
 }
 
+int reportUnwritable(OutputBuffer& errors) {
+    errors.append("vemlik-cli: výstup nelze zapsat\n");
+    errors.flush();
+    return kCannotRun;
+}
+
 int convertInputs(const Options& options, std::vector<LineReader>& inputs, OutputBuffer& output,
                   OutputBuffer& errors) {
     const auto state = std::make_unique<EngineState>();
@@ -78,7 +89,11 @@ int convertInputs(const Options& options, std::vector<LineReader>& inputs, Outpu
         options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
     BatchConversion batch(*state, separator, output, errors);
     for (std::size_t index = 0; index < inputs.size(); ++index) {
-        if (!batch.convertAll(inputs[index])) {
+        const BatchConversion::Outcome outcome = batch.convertAll(inputs[index]);
+        if (outcome == BatchConversion::Outcome::WriteFailed) {
+            return reportUnwritable(errors);
+        }
+        if (outcome == BatchConversion::Outcome::ReadFailed) {
             const std::string name =
                 options.inputFiles.empty() ? "standardní vstup" : options.inputFiles[index];
             errors.append("vemlik-cli: čtení se nezdařilo: " + name + "\n");
@@ -87,16 +102,14 @@ int convertInputs(const Options& options, std::vector<LineReader>& inputs, Outpu
         }
     }
     if (!batch.flush()) {
-        errors.append("vemlik-cli: výstup nelze zapsat\n");
-        errors.flush();
-        return kCannotRun;
+        return reportUnwritable(errors);
     }
     return batch.anyLineFailed() ? kSomeLineFailed : kAllConverted;
 }
 
 int run(const std::vector<std::string>& arguments) {
     OutputBuffer output(STDOUT_FILENO);
-    OutputBuffer errors(STDERR_FILENO);
+    OutputBuffer errors(STDERR_FILENO, &output);
     const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.options.helpWanted && commandLine.fault.empty()) {
         output.append(kUsageText);
@@ -120,8 +133,25 @@ int run(const std::vector<std::string>& arguments) {
     return convertInputs(commandLine.options, inputs, output, errors);
 }
 
+// Written without allocating, since running out of memory is the likely cause.
+int reportFailedRun(std::string_view message) {
+    const ssize_t ignored = ::write(STDERR_FILENO, message.data(), message.size());
+    static_cast<void>(ignored);
+    return kCannotRun;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    return run(std::vector<std::string>(argv + 1, argv + argc));
+#ifdef __GLIBC__
+    // Blocks for long lines go back to the system when freed instead of staying resident.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        return reportFailedRun("vemlik-cli: nedostatek paměti, převod byl přerušen\n");
+    } catch (...) {
+        return reportFailedRun("vemlik-cli: vnitřní chyba, převod byl přerušen\n");
+    }
 }

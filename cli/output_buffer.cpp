@@ -12,44 +12,63 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 } // namespace
 
-OutputBuffer::OutputBuffer(int fileDescriptor) : fileDescriptor_(fileDescriptor) {
-    pending_.reserve(kFlushSize + 4096);
+OutputBuffer::OutputBuffer(int fileDescriptor, OutputBuffer* writtenBefore)
+    : fileDescriptor_(fileDescriptor), writtenBefore_(writtenBefore) {
+    pending_.reserve(kFlushSize);
 }
 
 void OutputBuffer::append(std::string_view text) {
+    if (pending_.size() + text.size() > kFlushSize) {
+        flush();
+        recordSplit_ = true;
+        if (text.size() >= kFlushSize) {
+            write(text);
+            return;
+        }
+    }
     pending_.append(text);
 }
 
 void OutputBuffer::append(char character) {
-    pending_.push_back(character);
+    append(std::string_view(&character, 1));
 }
 
 void OutputBuffer::appendNumber(std::size_t number) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    pending_.append(digits, end);
+    append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
-bool OutputBuffer::isFull() const {
-    return pending_.size() >= kFlushSize;
+void OutputBuffer::endRecord() {
+    if (recordSplit_) {
+        write(pending_);
+        pending_.clear();
+        recordSplit_ = false;
+    }
 }
 
 bool OutputBuffer::flush() {
+    if (writtenBefore_ != nullptr) {
+        writtenBefore_->flush();
+    }
+    write(pending_);
+    pending_.clear();
+    recordSplit_ = false;
+    return !failed_;
+}
+
+// After the first refusal nothing more is tried: whoever reads has lost the text already.
+void OutputBuffer::write(std::string_view text) {
     std::size_t written = 0;
-    while (written < pending_.size()) {
+    while (written < text.size() && !failed_) {
         const ssize_t count =
-            ::write(fileDescriptor_, pending_.data() + written, pending_.size() - written);
+            ::write(fileDescriptor_, text.data() + written, text.size() - written);
         if (count < 0 && errno == EINTR) {
             continue;
         }
-        if (count <= 0) {
-            pending_.clear();
-            return false;
-        }
-        written += static_cast<std::size_t>(count);
+        failed_ = count <= 0;
+        written += failed_ ? 0 : static_cast<std::size_t>(count);
     }
-    pending_.clear();
-    return true;
 }
 
 } // namespace vemlik::cli

@@ -118,24 +118,31 @@ Item readItem(EngineState& state, MessageSink& messages, std::string_view& remai
 }
 
 // Factor, offset and vector of one operand text; the offset is 0 except for the scales.
-void evaluateOperand(EngineState& state, MessageSink& messages, const std::string& text,
+// False when the unit's factor or exponents left their range.
+bool evaluateOperand(EngineState& state, MessageSink& messages, const std::string& text,
                      bool isSource, double& factor, double& offset, DimensionVector& vector) {
     if (const std::optional<TemperatureScale> scale = temperatureScale(text)) {
         decodeDimensionCode(kKelvinCode, vector);
         factor = scale->factor;
         offset = isSource ? scale->sourceOffset : scale->targetOffset;
-        return;
+        return true;
     }
-    parseUnitExpression(state, messages, text, factor, vector);
+    return parseUnitExpression(state, messages, text, factor, vector);
 }
 
-double convertValue(EngineState& state, MessageSink& messages, double value) {
-    evaluateOperand(state, messages, state.secondOperandText, true, state.secondOperandFactor,
-                    state.secondOperandOffset, state.secondOperandVector);
+// Nothing when a unit is out of range: no value converted with it would be right.
+std::optional<double> convertValue(EngineState& state, MessageSink& messages, double value) {
+    const bool sourceWithinRange =
+        evaluateOperand(state, messages, state.secondOperandText, true, state.secondOperandFactor,
+                        state.secondOperandOffset, state.secondOperandVector);
     const double inKelvinOrBaseUnits =
         value * state.secondOperandFactor + state.secondOperandOffset;
-    evaluateOperand(state, messages, state.firstOperandText, false, state.firstOperandFactor,
-                    state.firstOperandOffset, state.firstOperandVector);
+    const bool targetWithinRange =
+        evaluateOperand(state, messages, state.firstOperandText, false, state.firstOperandFactor,
+                        state.firstOperandOffset, state.firstOperandVector);
+    if (!sourceWithinRange || !targetWithinRange) {
+        return std::nullopt;
+    }
     return inKelvinOrBaseUnits / state.firstOperandFactor + state.firstOperandOffset;
 }
 
@@ -144,10 +151,11 @@ bool fitsSinglePrecision(double value) {
 }
 
 // Entries past the fifth have no place in the result list; their items still count.
-void storeResult(EngineState& state, MessageSink& messages, std::size_t itemNumber, double result) {
+void storeResult(EngineState& state, MessageSink& messages, std::size_t itemNumber,
+                 std::optional<double> result) {
     float stored = 0.0F;
-    if (fitsSinglePrecision(result)) {
-        stored = static_cast<float>(result);
+    if (result && fitsSinglePrecision(*result)) {
+        stored = static_cast<float>(*result);
     } else {
         messages.showMessage(kOutOfRangePrompt);
         state.errorFlag = kResultOutOfRange;
@@ -189,7 +197,8 @@ void evaluateItem(EngineState& state, MessageSink& messages, const Item& item, d
     state.secondOperandOffset = 0.0;
     state.firstOperandVector = {};
     state.secondOperandVector = {};
-    const double result = item.tokenMask == 0 ? value : convertValue(state, messages, value);
+    const std::optional<double> result =
+        item.tokenMask == 0 ? value : convertValue(state, messages, value);
     storeResult(state, messages, itemNumber, result);
     if (item.tokenMask == kCompleteItem) {
         checkDimensions(state, messages);

@@ -16,10 +16,24 @@ namespace {
 constexpr std::string_view kUnknownUnitPrompt = "Neznamy rozmer!: ";
 
 // Absurdly long expressions could push an exponent past the 16-bit entry; it stops at the edge.
-std::int16_t saturatedExponent(int exponent) {
+std::int16_t saturatedExponent(int exponent, bool& withinRange) {
     constexpr int lowest = std::numeric_limits<std::int16_t>::min();
     constexpr int highest = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::clamp(exponent, lowest, highest));
+    const int saturated = std::clamp(exponent, lowest, highest);
+    withinRange = withinRange && saturated == exponent;
+    return static_cast<std::int16_t>(saturated);
+}
+
+bool isRegular(double number) {
+    return std::isfinite(number) && number != 0.0;
+}
+
+// Finite, non-zero operands that give 0 or infinity have a result beyond double's range; a
+// unit whose own factor is 0 is no such case.
+void checkFactorRange(double operand, double otherOperand, double result, bool& withinRange) {
+    if (isRegular(operand) && isRegular(otherOperand) && !isRegular(result)) {
+        withinRange = false;
+    }
 }
 
 // One factor of an expression: its name and the exponent digit after it (0 when none).
@@ -37,7 +51,7 @@ Factor splitExponent(std::string_view factorText) {
 
 // The factor's own conversion factor; its exponents are left in the term vector. An unknown
 // name counts as 1 with no exponents.
-double evaluateFactor(EngineState& state, MessageSink& messages, Factor factor) {
+double evaluateFactor(EngineState& state, MessageSink& messages, Factor factor, bool& withinRange) {
     const int row = factor.name.empty() ? 0 : findUnitRow(state, factor.name);
     if (row == 0) {
         std::string prompt(kUnknownUnitPrompt);
@@ -52,26 +66,30 @@ double evaluateFactor(EngineState& state, MessageSink& messages, Factor factor) 
     const int highest = decodeDimensionCode(record.dimensionCode, state.termVector);
     // The exponent raises the whole factor but only the highest position of its dimension.
     if (factor.exponent > 0) {
-        conversionFactor = std::pow(conversionFactor, factor.exponent);
+        conversionFactor = std::pow(record.factor, factor.exponent);
+        checkFactorRange(record.factor, 1.0, conversionFactor, withinRange);
         std::int16_t& entry = state.termVector[static_cast<std::size_t>(highest)];
-        entry = saturatedExponent(entry + factor.exponent - 1);
+        entry = saturatedExponent(entry + factor.exponent - 1, withinRange);
     }
     return conversionFactor;
 }
 
 void combine(char operation, double factor, const DimensionVector& term, double& total,
-             DimensionVector& vector) {
+             DimensionVector& vector, bool& withinRange) {
     const int sign = operation == '*' ? 1 : -1;
-    total = operation == '*' ? total * factor : total / factor;
+    const double combined = operation == '*' ? total * factor : total / factor;
+    checkFactorRange(total, factor, combined, withinRange);
+    total = combined;
     for (std::size_t position = 0; position < vector.size(); ++position) {
-        vector[position] = saturatedExponent(vector[position] + sign * term[position]);
+        vector[position] = saturatedExponent(vector[position] + sign * term[position], withinRange);
     }
 }
 
 } // namespace
 
-void parseUnitExpression(EngineState& state, MessageSink& messages, std::string_view expression,
+bool parseUnitExpression(EngineState& state, MessageSink& messages, std::string_view expression,
                          double& factor, DimensionVector& vector) {
+    bool withinRange = true;
     factor = 1.0;
     vector = {};
     char pendingOperation = '*';
@@ -81,14 +99,16 @@ void parseUnitExpression(EngineState& state, MessageSink& messages, std::string_
         const std::size_t operatorIndex = findFirst(
             remaining, [](char character) { return character == '*' || character == '/'; });
         const std::string_view factorText = remaining.substr(0, operatorIndex);
-        const double factorValue = evaluateFactor(state, messages, splitExponent(factorText));
-        combine(pendingOperation, factorValue, state.termVector, factor, vector);
+        const double factorValue =
+            evaluateFactor(state, messages, splitExponent(factorText), withinRange);
+        combine(pendingOperation, factorValue, state.termVector, factor, vector, withinRange);
         if (operatorIndex == std::string_view::npos) {
             break;
         }
         pendingOperation = remaining[operatorIndex];
         remaining = remaining.substr(operatorIndex + 1);
     }
+    return withinRange;
 }
 
 } // namespace vemlik

@@ -2,11 +2,28 @@
 
 #include "page.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 namespace vemlik {
+
+namespace {
+
+// What the control's own access key does. An event with an id the control did not grab reaches
+// only its filters (a check box that flips on arrival takes it there); a button that nothing
+// took it from clicks, as for its own key.
+void pressAccessKey(QAbstractButton* control, const QKeySequence& key) {
+    QShortcutEvent press(key, 0, false);
+    if (!QCoreApplication::sendEvent(control, &press)) {
+        control->animateClick();
+    }
+}
+
+} // namespace
 
 // Equally wide captions in one row; no page change by the wheel or the arrow keys.
 class PageTabs::TabBar : public QTabBar {
@@ -26,6 +43,11 @@ protected:
     bool event(QEvent* event) override {
         if (event->type() != QEvent::Shortcut) {
             return QTabBar::event(event);
+        }
+        const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
+        if (QAbstractButton* control = tabs_.shownControlWithKey(key)) {
+            pressAccessKey(control, key);
+            return true;
         }
         const bool handled = tabs_.whileSelecting([&] { return QTabBar::event(event); });
         emit tabs_.entered();
@@ -67,6 +89,43 @@ void PageTabs::addPage(Page* page, const QString& caption) {
     for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         control->move(control->pos() - pageOrigin);
     }
+    for (QAbstractButton* control : page->findChildren<QAbstractButton*>()) {
+        control->installEventFilter(this);
+    }
+}
+
+// Qt offers a key that two have grabbed to each in turn, and only as a move of the focus; the
+// control of the shown page takes it whole at every press.
+bool PageTabs::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->isAmbiguous() && isCaptionKey(shortcut->key()) &&
+            watched == shownControlWithKey(shortcut->key())) {
+            QShortcutEvent whole(shortcut->key(), shortcut->shortcutId(), false);
+            QCoreApplication::sendEvent(watched, &whole);
+            return true;
+        }
+    }
+    return QTabWidget::eventFilter(watched, event);
+}
+
+QAbstractButton* PageTabs::shownControlWithKey(const QKeySequence& key) const {
+    for (QAbstractButton* control : currentWidget()->findChildren<QAbstractButton*>()) {
+        if (control->isVisible() && control->isEnabled() &&
+            QKeySequence::mnemonic(control->text()) == key) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+bool PageTabs::isCaptionKey(const QKeySequence& key) const {
+    for (int index = 0; index < count(); ++index) {
+        if (QKeySequence::mnemonic(tabText(index)) == key) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void PageTabs::selectPage(int index) {

@@ -3,6 +3,9 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 
+class QAbstractButton;
+class QKeySequence;
+
 namespace vemlik {
 
 class Page;
@@ -29,9 +32,17 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Gives the controls of the shown page their access keys whole where a caption has the
+    // same letter.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class TabBar;
+
+    // The control of the shown page that the access key belongs to; a caption with the same
+    // letter yields to it.
+    QAbstractButton* shownControlWithKey(const QKeySequence& key) const;
+    bool isCaptionKey(const QKeySequence& key) const;
 
     // Hiding the page that holds the focus passes the focus along the tab chain, often to the
     // tab bar; while a page is being selected that is not the user entering the tab control.

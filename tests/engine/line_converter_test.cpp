@@ -80,6 +80,40 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
              "qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}}});
 }
 
+std::string repeated(std::string_view text, int count) {
+    std::string all;
+    for (int index = 0; index < count; ++index) {
+        all += text;
+    }
+    return all;
+}
+
+// A unit whose factor leaves double's range or whose exponents leave 16 bits converts
+// nothing; its message comes where that of a value out of range comes.
+TEST_F(LineConverter, UnitsBeyondTheirRangeAreResultsOutOfRange) {
+    const std::string underflow = "km9" + repeated("/km9", 40);
+    const std::string infiniteTarget = repeated("km9*", 12) + "m" + repeated("/m9", 12);
+    const std::string hugeExponent = "m9" + repeated("*m9", 3641);
+    const struct {
+        std::string line;
+        std::int16_t errorFlag;
+        Messages messages;
+    } lines[] = {
+        {"1 " + underflow, kResultOutOfRange, {kOutOfRange}},
+        {infiniteTarget + " 5", kResultOutOfRange, {kOutOfRange}},
+        {"5 " + hugeExponent, kResultOutOfRange, {kOutOfRange}},
+        {"qq 1 " + underflow,
+         kInconsistentUnits,
+         {kUnknown + "qq", kOutOfRange, kInconsistent + "m :  0 -351"}},
+    };
+    for (const auto& [line, errorFlag, messages] : lines) {
+        restart();
+        EXPECT_EQ(convert(line), 0) << line.substr(0, 20);
+        EXPECT_EQ(state.errorFlag, errorFlag) << line.substr(0, 20);
+        EXPECT_EQ(sink.messages, messages) << line.substr(0, 20);
+    }
+}
+
 // The block page converts its column with them.
 TEST_F(LineConverter, LeavesTheFactorsAndOffsetsOfTheLastItem) {
     convert("km 5 min; C 0 F");

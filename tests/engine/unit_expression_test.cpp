@@ -22,10 +22,10 @@ struct Expression {
 
 class UnitExpression : public testing::InitialisedEngine {
 protected:
-    void parse(std::string_view text) {
+    bool parse(std::string_view text) {
         factor = -1;
         vector.fill(9);
-        parseUnitExpression(state, sink, text, factor, vector);
+        return parseUnitExpression(state, sink, text, factor, vector);
     }
     void expectParses(std::initializer_list<Expression> expressions) {
         for (const auto& [text, expectedFactor, expectedVector, messages] : expressions) {
@@ -71,10 +71,11 @@ TEST_F(UnitExpression, ExponentsStopAtTheEdgeOfTheirRange) {
         huge += "*m9";
         tiny += "/s9";
     }
-    parse(huge);
+    EXPECT_FALSE(parse(huge));
     EXPECT_EQ(vector[0], 32767);
-    parse(tiny);
+    EXPECT_FALSE(parse(tiny));
     EXPECT_EQ(vector[1], -32768);
+    EXPECT_TRUE(parse("m9*m9/s9"));
     EXPECT_TRUE(sink.messages.empty());
 }
 
