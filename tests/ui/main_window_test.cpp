@@ -140,6 +140,26 @@ private slots:
         QCOMPARE(panel(5), QStringLiteral(" 1 +  91"));
     }
 
+    void statusPanelsFillTheBarWithTheirTextsWhole() {
+        auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
+        bar->setUserFileName(QStringLiteral("Prevody.kfc"));
+        const auto panel = [this](int number) {
+            return program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number)));
+        };
+        const QList<int> tabledWidths = {71, 94, 135};
+        for (int number = 1; number <= 3; ++number) {
+            QCOMPARE(panel(number)->width(), tabledWidths[number - 1]);
+        }
+        for (int number = 4; number <= 5; ++number) {
+            const QFontMetrics metrics = panel(number)->fontMetrics();
+            const int room = panel(number)->contentsRect().width() -
+                             metrics.horizontalAdvance(panel(number)->text());
+            QVERIFY2(room >= 2 * metrics.horizontalAdvance(u' '),
+                     qPrintable(panel(number)->text()));
+        }
+        QVERIFY(bar->width() - panel(5)->geometry().right() <= 4);
+    }
+
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
         program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
         program->choose(0);
