@@ -47,6 +47,24 @@ protected:
     }
 };
 
+// Qt breaks a line also after a slash or a hyphen ("m/" and "s"); the layout's labels break
+// only at blanks. A word joiner after every such sign inside a word keeps the word whole.
+QString withWordsWhole(const QString& text) {
+    const QChar wordJoiner(0x2060);
+    QString whole;
+    whole.reserve(text.size() * 2);
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        whole += character;
+        const bool insideWord =
+            index + 1 < text.size() && !character.isSpace() && !text[index + 1].isSpace();
+        if (insideWord && !character.isLetterOrNumber()) {
+            whole += wordJoiner;
+        }
+    }
+    return whole;
+}
+
 class ArrivalFlipper : public QObject {
 public:
     explicit ArrivalFlipper(QCheckBox* box) : QObject(box), box_(box) {}
@@ -68,7 +86,11 @@ private:
 } // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips) {
-    auto* label = place(new QLabel(text, parent), name, twips);
+    auto* label = place(new QLabel(withWordsWhole(text), parent), name, twips);
+    if (label->text() != text) {
+        // Read out as written, without the joiners.
+        label->setAccessibleName(text);
+    }
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);

@@ -19,7 +19,7 @@ namespace vemlik {
 // Controls of the windows, each named by its object name and placed by its position in twips
 // (left, top, width, height) relative to its parent. Captions mark access keys with "&".
 
-// Wraps its text at word boundaries inside its box, as the layout's labels do.
+// Wraps its text at blanks inside its box, as the layout's labels do.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                   const QFont& font);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QTabBar>
+#include <QTextLayout>
 
 using vemlik::testing::ProgramUnderTest;
 
@@ -170,6 +171,30 @@ private slots:
         QCOMPARE(program->ended->count(), 1);
         QCOMPARE(program->state.resultsFileFlag, 0);
         QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+    }
+
+    void labelsBreakTheirLinesOnlyAtBlanks() {
+        QStringList brokenWords;
+        for (const QLabel* label : program->window->findChildren<QLabel*>()) {
+            if (!label->wordWrap()) {
+                continue;
+            }
+            // Laid out as narrow as can be, every place where the label may break is a line end.
+            const QString text = label->text();
+            QTextLayout layout(text, label->font());
+            layout.setTextOption(QTextOption(Qt::AlignLeft));
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(1);
+                const qsizetype end = line.textStart() + line.textLength();
+                if (end < text.size() && !text[end - 1].isSpace()) {
+                    brokenWords.append(label->objectName() + u':' +
+                                       text.mid(line.textStart(), line.textLength()));
+                }
+            }
+            layout.endLayout();
+        }
+        QVERIFY2(brokenWords.isEmpty(), qPrintable(brokenWords.join(u' ')));
     }
 
     void everyLabelAndButtonShowsItsWholeCaption() {
