@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace vemlik {
 
@@ -49,8 +50,9 @@ protected:
 
 // Qt breaks a line also after a slash or a hyphen ("m/" and "s"); the layout's labels break
 // only at blanks. A word joiner after every such sign inside a word keeps the word whole.
+constexpr QChar kWordJoiner(0x2060);
+
 QString withWordsWhole(const QString& text) {
-    const QChar wordJoiner(0x2060);
     QString whole;
     whole.reserve(text.size() * 2);
     for (qsizetype index = 0; index < text.size(); ++index) {
@@ -59,7 +61,7 @@ QString withWordsWhole(const QString& text) {
         const bool insideWord =
             index + 1 < text.size() && !character.isSpace() && !text[index + 1].isSpace();
         if (insideWord && !character.isLetterOrNumber()) {
-            whole += wordJoiner;
+            whole += kWordJoiner;
         }
     }
     return whole;
@@ -138,6 +140,19 @@ void fitLabelsToText(QWidget* window) {
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     return place(new FrameBox(caption, parent), name, twips);
+}
+
+void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls) {
+    for (const LabelledControl& pair : controls) {
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
+        const QString text = label->text().remove(kWordJoiner).simplified();
+        const qsizetype cut = text.indexOf(QRegularExpression(QStringLiteral("[(:]")));
+        control->setAccessibleName(text.left(cut).trimmed());
+        if (cut >= 0 && text.at(cut) == u'(') {
+            control->setAccessibleDescription(text);
+        }
+    }
 }
 
 void orderTabStops(std::initializer_list<QWidget*> controls) {

@@ -39,6 +39,15 @@ void fitLabelsToText(QWidget* window);
 // key flips it once, and every change of its state hands the focus to the target.
 void flipOnArrival(QCheckBox* box, QWidget* focusTarget);
 
+// Names each control of the window for screen readers after the label that explains it on
+// screen, both given by object name: the label's text up to its parenthesis or colon; where
+// the parenthesis adds more, the whole text describes the control.
+struct LabelledControl {
+    const char* control;
+    const char* label;
+};
+void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls);
+
 // The order in which the Tab key visits the controls.
 void orderTabStops(std::initializer_list<QWidget*> controls);
 
