@@ -1,5 +1,6 @@
 #include "czech_qt_texts.h"
 #include "qt_dialogs.h"
+#include "temporary_directory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +20,8 @@ class QtDialogsTest : public QObject {
 
 private:
     vemlik::QtDialogs dialogs;
+    // The file dialog keeps its state in the user's settings: a home of the test's own.
+    vemlik::testing::TemporaryDirectory home;
 
     // Qt's Czech text for one of its English texts; a text that the translation leaves in
     // English comes back marked, so that it never matches a button.
@@ -53,6 +56,10 @@ private:
 
 private slots:
     void initTestCase() {
+        const QByteArray homePath = QFile::encodeName(QString::fromStdString(home.path().string()));
+        qputenv("HOME", homePath);
+        qputenv("XDG_CONFIG_HOME", homePath + "/.config");
+        qputenv("XDG_DATA_HOME", homePath + "/.local/share");
         QApplication::setApplicationName(QStringLiteral("Vemlik"));
         QVERIFY(vemlik::installCzechQtTexts());
     }
