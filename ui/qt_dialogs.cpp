@@ -38,7 +38,6 @@ QString QtDialogs::chooseResultsFileName(const QString& filter) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The description already names its pattern; Qt would show it a second time.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-
     dialog.setNameFilter(qtNameFilter(filter));
     if (dialog.exec() != QDialog::Accepted) {
         return {};
