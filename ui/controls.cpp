@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace vemlik {
 
@@ -47,6 +48,25 @@ protected:
     }
 };
 
+// Qt breaks a line also after a slash or a hyphen ("m/" and "s"); the layout's labels break
+// only at blanks. A word joiner after every such sign inside a word keeps the word whole.
+constexpr QChar kWordJoiner(0x2060);
+
+QString withWordsWhole(const QString& text) {
+    QString whole;
+    whole.reserve(text.size() * 2);
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        whole += character;
+        const bool insideWord =
+            index + 1 < text.size() && !character.isSpace() && !text[index + 1].isSpace();
+        if (insideWord && !character.isLetterOrNumber()) {
+            whole += kWordJoiner;
+        }
+    }
+    return whole;
+}
+
 class ArrivalFlipper : public QObject {
 public:
     explicit ArrivalFlipper(QCheckBox* box) : QObject(box), box_(box) {}
@@ -68,7 +88,11 @@ private:
 } // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips) {
-    auto* label = place(new QLabel(text, parent), name, twips);
+    auto* label = place(new QLabel(withWordsWhole(text), parent), name, twips);
+    if (label->text() != text) {
+        // Read out as written, without the joiners.
+        label->setAccessibleName(text);
+    }
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -116,6 +140,19 @@ void fitLabelsToText(QWidget* window) {
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips) {
     return place(new FrameBox(caption, parent), name, twips);
+}
+
+void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls) {
+    for (const LabelledControl& pair : controls) {
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
+        const QString text = label->text().remove(kWordJoiner).simplified();
+        const qsizetype cut = text.indexOf(QRegularExpression(QStringLiteral("[(:]")));
+        control->setAccessibleName(text.left(cut).trimmed());
+        if (cut >= 0 && text.at(cut) == u'(') {
+            control->setAccessibleDescription(text);
+        }
+    }
 }
 
 void orderTabStops(std::initializer_list<QWidget*> controls) {

@@ -19,7 +19,7 @@ namespace vemlik {
 // Controls of the windows, each named by its object name and placed by its position in twips
 // (left, top, width, height) relative to its parent. Captions mark access keys with "&".
 
-// Wraps its text at word boundaries inside its box, as the layout's labels do.
+// Wraps its text at blanks inside its box, as the layout's labels do.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips);
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                   const QFont& font);
@@ -38,6 +38,15 @@ void fitLabelsToText(QWidget* window);
 // A results check box that never keeps the focus: reaching it by the keyboard or its access
 // key flips it once, and every change of its state hands the focus to the target.
 void flipOnArrival(QCheckBox* box, QWidget* focusTarget);
+
+// Names each control of the window for screen readers after the label that explains it on
+// screen, both given by object name: the label's text up to its parenthesis or colon; where
+// the parenthesis adds more, the whole text describes the control.
+struct LabelledControl {
+    const char* control;
+    const char* label;
+};
+void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls);
 
 // The order in which the Tab key visits the controls.
 void orderTabStops(std::initializer_list<QWidget*> controls);

@@ -46,6 +46,17 @@ MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messag
     StatusBar1_ = new StatusPanels(this);
     setStatusBar(StatusBar1_);
     fitLabelsToText(this);
+    nameAfterLabels(this, {{"lblNabidka", "Label2"},
+                           {"Text1", "Label4"},
+                           {"Text2", "Label5"},
+                           {"Text3", "Label9"},
+                           {"Text4", "Label10"},
+                           {"Text5", "Label11"},
+                           {"Text6", "Label12"},
+                           {"Text8", "Label18"},
+                           {"Text9", "Label20"},
+                           {"Text10", "Label21"},
+                           {"Text11", "Label22"}});
 }
 
 MainWindow::~MainWindow() = default;

@@ -27,6 +27,7 @@ OverviewWindow::OverviewWindow(const EngineState& state, QWidget* parent)
     QPushButton* close =
         makeButton(this, "Command1", QStringLiteral("&Zavřít"), {1200, 5880, 1815, 375});
     fitLabelsToText(this);
+    nameAfterLabels(this, {{"T_Zkratky", "Label1"}});
     connect(close, &QPushButton::clicked, this, [this] {
         hide();
         emit closed();

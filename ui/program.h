@@ -1,5 +1,6 @@
 #pragma once
 
+#include "czech_qt_texts.h"
 #include "dialog_message_sink.h"
 #include "engine_state.h"
 #include "main_window.h"
@@ -17,6 +18,8 @@ public:
     MainWindow& window() { return window_; }
 
 private:
+    // First, so that the message boxes of the start-up already speak Czech.
+    [[maybe_unused]] bool czechQtTexts_ = installCzechQtTexts();
     QtDialogs dialogs_;
     DialogMessageSink messages_{dialogs_};
     EngineState state_;

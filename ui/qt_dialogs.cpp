@@ -33,6 +33,11 @@ QString QtDialogs::chooseResultsFileName(const QString& filter) {
     dialog.setFileMode(QFileDialog::AnyFile);
     // Results are appended, so an existing file is a normal choice, not one to warn about.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog, which speaks the program's Czech; a desktop's native one follows the
+    // user's locale.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The description already names its pattern; Qt would show it a second time.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(qtNameFilter(filter));
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -86,7 +86,7 @@ void SinglePage::addWorkingControls() {
 void SinglePage::clearForPageEntry() {
     Text1_->clear();
     Text2_->clear();
-    Label6_->clear();
+    showErrorMarker(QString());
 }
 
 QWidget* SinglePage::firstField() {
@@ -108,6 +108,14 @@ void SinglePage::newEntry() {
     Text1_->setFocus();
 }
 
+void SinglePage::showErrorMarker(const QString& marker) {
+    Label6_->setText(marker);
+    // A screen reader, which doesn't watch the label, hears the marker with the conversion
+    // line that keeps the focus, and with the emptied result.
+    Text1_->setAccessibleDescription(marker);
+    Text2_->setAccessibleDescription(marker);
+}
+
 void SinglePage::convert() {
     if (state_.resultsFileFlag == 0 && chkSoubj_->isChecked() && !results_.open(kResultsFilter)) {
         chkSoubj_->setChecked(false);
@@ -117,7 +125,7 @@ void SinglePage::convert() {
         convertSingleLine(state_, messages_, utf8(line), utf8(QLocale().decimalPoint()));
     Text2_->setText(result ? QString::fromStdString(*result) : QString());
     if (!result) {
-        Label6_->setText(QStringLiteral("CHYBA !"));
+        showErrorMarker(QStringLiteral("CHYBA !"));
         return;
     }
     if (state_.resultsFileFlag == 1 &&

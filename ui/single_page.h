@@ -34,6 +34,8 @@ private:
     void addWorkingControls();
     void convert();
     void newEntry();
+    // Shows the error marker "CHYBA !", or none with an empty text.
+    void showErrorMarker(const QString& marker);
 
     EngineState& state_;
     MessageSink& messages_;

@@ -12,6 +12,13 @@ namespace vemlik {
 namespace {
 
 constexpr std::array<int, 5> kPanelWidths = {1058, 1411, 2028, 2540, 1587};
+constexpr std::size_t kFixedPanels = 3;
+
+// Room for the text with a blank's width on either side, besides the panel's frame.
+void keepWhole(QLabel* panel, const QString& text) {
+    const QFontMetrics metrics = panel->fontMetrics();
+    panel->setMinimumWidth(metrics.horizontalAdvance(u' ' + text + u' ') + 2 * panel->frameWidth());
+}
 
 // The system's short time format, without seconds where it has them.
 QString hoursAndMinutes(const QLocale& locale) {
@@ -30,20 +37,22 @@ int msecsToNextMinute() {
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
+    // The tabled widths add up to more than the window: the first three panels keep theirs,
+    // the file name's and the counts' panels share the rest in the tabled proportion, never
+    // narrower than their texts.
     for (std::size_t index = 0; index < panels_.size(); ++index) {
         auto* panel = new QLabel(QStringLiteral(" "), this);
         panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(twipsToPixels(kPanelWidths[index]));
-        addWidget(panel);
+        const bool fixed = index < kFixedPanels;
+        if (fixed) {
+            panel->setFixedWidth(twipsToPixels(kPanelWidths[index]));
+        }
+        addWidget(panel, fixed ? 0 : kPanelWidths[index]);
         panels_[index] = panel;
     }
-    // The panels are wider together than the window: the file name's panel gives way, so
-    // that the counts stay readable.
-    panels_[3]->setMinimumWidth(
-        panels_[3]->fontMetrics().horizontalAdvance(QStringLiteral("_Prevody.kfc_")));
-    panels_[4]->setFixedWidth(
-        panels_[4]->fontMetrics().horizontalAdvance(QStringLiteral("_ 99 +  91_")));
+    keepWhole(panels_[3], QStringLiteral("Prevody.kfc"));
+    keepWhole(panels_[4], countText(99, 91));
     panels_[2]->setText(QStringLiteral("Uživ.převody:"));
     clock_.setSingleShot(true);
     clock_.setTimerType(Qt::PreciseTimer);

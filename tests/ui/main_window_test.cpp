@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QTabBar>
+#include <QTextLayout>
 
 using vemlik::testing::ProgramUnderTest;
 
@@ -140,6 +141,26 @@ private slots:
         QCOMPARE(panel(5), QStringLiteral(" 1 +  91"));
     }
 
+    void statusPanelsFillTheBarWithTheirTextsWhole() {
+        auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
+        bar->setUserFileName(QStringLiteral("Prevody.kfc"));
+        const auto panel = [this](int number) {
+            return program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number)));
+        };
+        const QList<int> tabledWidths = {71, 94, 135};
+        for (int number = 1; number <= 3; ++number) {
+            QCOMPARE(panel(number)->width(), tabledWidths[number - 1]);
+        }
+        for (int number = 4; number <= 5; ++number) {
+            const QFontMetrics metrics = panel(number)->fontMetrics();
+            const int room = panel(number)->contentsRect().width() -
+                             metrics.horizontalAdvance(panel(number)->text());
+            QVERIFY2(room >= 2 * metrics.horizontalAdvance(u' '),
+                     qPrintable(panel(number)->text()));
+        }
+        QVERIFY(bar->width() - panel(5)->geometry().right() <= 4);
+    }
+
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
         program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
         program->choose(0);
@@ -150,6 +171,30 @@ private slots:
         QCOMPARE(program->ended->count(), 1);
         QCOMPARE(program->state.resultsFileFlag, 0);
         QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+    }
+
+    void labelsBreakTheirLinesOnlyAtBlanks() {
+        QStringList brokenWords;
+        for (const QLabel* label : program->window->findChildren<QLabel*>()) {
+            if (!label->wordWrap()) {
+                continue;
+            }
+            // Laid out as narrow as can be, every place where the label may break is a line end.
+            const QString text = label->text();
+            QTextLayout layout(text, label->font());
+            layout.setTextOption(QTextOption(Qt::AlignLeft));
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(1);
+                const qsizetype end = line.textStart() + line.textLength();
+                if (end < text.size() && !text[end - 1].isSpace()) {
+                    brokenWords.append(label->objectName() + u':' +
+                                       text.mid(line.textStart(), line.textLength()));
+                }
+            }
+            layout.endLayout();
+        }
+        QVERIFY2(brokenWords.isEmpty(), qPrintable(brokenWords.join(u' ')));
     }
 
     void everyLabelAndButtonShowsItsWholeCaption() {

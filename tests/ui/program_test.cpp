@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
 // The program as it starts: its name, its desktop entry and icon, the Prevody.kfc beside the
-// executable, and an end from the menu that ends the event loop.
+// executable, Qt's texts in Czech, and an end from the menu that ends the event loop.
 class ProgramTest : public QObject {
     Q_OBJECT
 
@@ -48,6 +50,25 @@ private slots:
         // An event loop still running after the end would leave with 1.
         QTimer::singleShot(5000, qApp, [] { QApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void textBoxContextMenuHasNoEnglishEntry() {
+        vemlik::Program program;
+        const std::unique_ptr<QMenu> menu(
+            program.window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
+        const QStringList english = {QStringLiteral("Undo"),      QStringLiteral("Redo"),
+                                     QStringLiteral("Cut"),       QStringLiteral("Copy"),
+                                     QStringLiteral("Paste"),     QStringLiteral("Delete"),
+                                     QStringLiteral("Select All")};
+        int entries = 0;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                ++entries;
+                const QString entry = action->text().section(u'\t', 0, 0).remove(u'&');
+                QVERIFY2(!english.contains(entry), qPrintable(entry));
+            }
+        }
+        QVERIFY(entries >= english.size());
     }
 };
 

@@ -1,6 +1,10 @@
+#include "czech_qt_texts.h"
 #include "qt_dialogs.h"
+#include "temporary_directory.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +20,24 @@ class QtDialogsTest : public QObject {
 
 private:
     vemlik::QtDialogs dialogs;
+    // The file dialog keeps its state in the user's settings: a home of the test's own.
+    vemlik::testing::TemporaryDirectory home;
+
+    // Qt's Czech text for one of its English texts; a text that the translation leaves in
+    // English comes back marked, so that it never matches a button.
+    static QString czech(const char* context, const char* english) {
+        const QString text = QCoreApplication::translate(context, english);
+        return text == QLatin1String(english) ? QStringLiteral("untranslated ") + text : text;
+    }
+
+    static QString buttonText(const QDialogButtonBox* box, QDialogButtonBox::ButtonRole role) {
+        for (const QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(const_cast<QAbstractButton*>(button)) == role) {
+                return button->text();
+            }
+        }
+        return {};
+    }
 
     // Runs the check on the modal dialog once it is open; the call that opened it returns when
     // the check has closed it, or when a failed check has returned early and left it open.
@@ -33,7 +55,14 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Vemlik")); }
+    void initTestCase() {
+        const QByteArray homePath = QFile::encodeName(QString::fromStdString(home.path().string()));
+        qputenv("HOME", homePath);
+        qputenv("XDG_CONFIG_HOME", homePath + "/.config");
+        qputenv("XDG_DATA_HOME", homePath + "/.local/share");
+        QApplication::setApplicationName(QStringLiteral("Vemlik"));
+        QVERIFY(vemlik::installCzechQtTexts());
+    }
 
     void messageBoxCarriesTheProgramsNameIconAndText() {
         whenOpen<QMessageBox>([&](QMessageBox* box) {
@@ -50,9 +79,25 @@ private slots:
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             QCOMPARE(box->icon(), QMessageBox::Question);
             QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), czech("QPlatformTheme", "&Yes"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), czech("QPlatformTheme", "&No"));
             box->button(QMessageBox::No)->click();
         });
         QVERIFY(!dialogs.askYesNo(QStringLiteral("Převod versta bude zapsán do souboru")));
+    }
+
+    void fileDialogShowsTheDescriptionAloneAndCzechButtons() {
+        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+            QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText(),
+                     QStringLiteral("Soubor s výslednou tabulkou *.pre"));
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QCOMPARE(buttonText(buttons, QDialogButtonBox::AcceptRole),
+                     czech("QFileDialog", "&Save"));
+            QCOMPARE(buttonText(buttons, QDialogButtonBox::RejectRole),
+                     czech("QPlatformTheme", "Cancel"));
+            dialog->reject();
+        });
+        dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"));
     }
 
     void fileDialogTakesANewName() {
@@ -60,8 +105,6 @@ private slots:
         QFile::remove(name);
         whenOpen<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-            QCOMPARE(dialog->nameFilters(),
-                     QStringList{QStringLiteral("Soubor s převody *.pre (*.pre)")});
             dialog->selectFile(name);
             static_cast<QDialog*>(dialog)->accept();
         });
