@@ -23,6 +23,9 @@ if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^window_startup_bench
 fi
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 
+# The figures never depend on the units kept by whoever runs them.
+export HOME="$work" XDG_DATA_HOME="$work/data"
+
 now_ns() { date +%s%N; }
 per_second() { awk -v n="$1" -v ns="$2" 'BEGIN { printf "%.0f", n / (ns / 1e9) }'; }
 

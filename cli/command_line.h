@@ -10,7 +10,7 @@ struct Options {
     bool helpWanted = false;
     // Empty: the locale's decimal separator.
     std::string decimalSeparator;
-    // Replaces Prevody.kfc beside the executable.
+    // Replaces the user's Prevody.kfc.
     std::optional<std::string> userFile;
     // Empty: standard input.
     std::vector<std::string> inputFiles;

@@ -4,6 +4,7 @@
 #include "line_reader.h"
 #include "locale_separator.h"
 #include "output_buffer.h"
+#include "system_file.h"
 #include "unit_table_setup.h"
 
 #include <cerrno>
@@ -56,23 +57,23 @@ bool openInputs(const Options& options, OutputBuffer& errors, std::vector<LineRe
     return allOpened;
 }
 
-bool userFileReadable(const Options& options, OutputBuffer& errors) {
+// Opened once and handed on, as a pipe gives its lines to one reader only.
+bool openUserFile(const Options& options, OutputBuffer& errors, SystemFile& userFile) {
     if (!options.userFile) {
         return true;
     }
-    const int fileDescriptor = openForReading(*options.userFile);
-    if (fileDescriptor < 0) {
+    userFile = SystemFile::openForReading(*options.userFile, SystemFile::Kinds::anyReadable);
+    if (!userFile.isOpen()) {
         reportUnreadable(errors, *options.userFile, errno);
         return false;
     }
-    ::close(fileDescriptor);
     return true;
 }
 
-int convertInputs(const Options& options, std::vector<LineReader>& inputs, OutputBuffer& output,
-                  OutputBuffer& errors) {
+int convertInputs(const Options& options, std::vector<LineReader>& inputs, SystemFile& userFile,
+                  OutputBuffer& output, OutputBuffer& errors) {
     const auto state = std::make_unique<EngineState>();
-    setUpUnitTable(*state, errors, options.userFile);
+    setUpUnitTable(*state, errors, options.userFile, userFile);
     const std::string separator =
         options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
     BatchConversion batch(*state, separator, output, errors);
@@ -108,15 +109,17 @@ int run(const std::vector<std::string>& arguments) {
     }
     std::vector<LineReader> inputs;
     const bool inputsOpened = openInputs(commandLine.options, errors, inputs);
-    if (!userFileReadable(commandLine.options, errors) || !inputsOpened) {
+    SystemFile userFile;
+    if (!openUserFile(commandLine.options, errors, userFile) || !inputsOpened) {
         errors.flush();
         return kCannotRun;
     }
-    return convertInputs(commandLine.options, inputs, output, errors);
+    return convertInputs(commandLine.options, inputs, userFile, output, errors);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    ignoreBrokenPipes();
     return run(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -1,20 +1,20 @@
 #include "user_conversion_file.h"
 
+#include "line_stream.h"
+#include "system_file.h"
 #include "text_encoding.h"
 #include "text_file_appender.h"
 #include "text_scanning.h"
 #include "unit_table.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 namespace vemlik {
 
@@ -31,43 +31,8 @@ struct FileRecord {
     std::int32_t dimensionCode = 0;
 };
 
-// Only a regular file is read: a device or a directory under the file's name gives nothing.
-std::optional<std::string> readWholeFile(const std::string& fileName) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) {
-        return std::nullopt;
-    }
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::string contents;
-    std::array<char, 65536> buffer;
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        contents.append(buffer.data(), count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    return contents;
-}
-
 std::string_view trimBlanks(std::string_view text) {
     return withoutTrailingBlanks(withoutLeadingBlanks(text));
-}
-
-// Takes the next line off the text; the line end (LF, or CR LF) is not part of it.
-std::string_view takeLine(std::string_view& text) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t index) {
@@ -181,6 +146,20 @@ std::optional<FileRecord> readRecord(std::string_view line) {
     return record;
 }
 
+// Valid UTF-8 is taken as it is, anything else as Windows-1250, line by line, so that one line
+// saved by an old editor does not turn the file's UTF-8 abbreviations into other names. A comma
+// is the same byte in both, so most malformed lines are passed over before any conversion.
+std::optional<FileRecord> recordOfLine(std::string_view line, std::string& converted) {
+    if (std::count(line.begin(), line.end(), ',') != 2) {
+        return std::nullopt;
+    }
+    if (!isValidUtf8(line)) {
+        converted = windows1250ToUtf8(line);
+        line = converted;
+    }
+    return readRecord(line);
+}
+
 std::string_view withoutByteOrderMark(std::string_view text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -220,22 +199,26 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 } // namespace
 
 int readUserConversionFile(EngineState& state, MessageSink& messages) {
-    std::optional<std::string> bytes = readWholeFile(state.userFileName);
-    if (!bytes) {
-        return 0;
-    }
-    const std::string text = isValidUtf8(*bytes) ? std::move(*bytes) : windows1250ToUtf8(*bytes);
-    std::string_view rest = withoutByteOrderMark(text);
+    SystemFile file =
+        SystemFile::openForReading(state.userFileName, SystemFile::Kinds::regularOnly);
+    return file.isOpen() ? readUserConversionFile(state, messages, file) : 0;
+}
 
+int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile& file) {
+    LineStream lines(file);
+    std::string converted;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
     bool tableFull = false;
-    for (std::size_t lineNumber = 1; !rest.empty() && !tableFull; ++lineNumber) {
-        const std::string_view line = takeLine(rest);
-        if (trimBlanks(line).empty()) {
+    std::optional<LineStream::Line> line;
+    for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
+        const std::string_view text =
+            lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
+        if (!line->tooLong && trimBlanks(text).empty()) {
             continue;
         }
-        const std::optional<FileRecord> record = readRecord(line);
+        const std::optional<FileRecord> record =
+            line->tooLong ? std::nullopt : recordOfLine(text, converted);
         if (!record) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
@@ -259,12 +242,19 @@ int readUserConversionFile(EngineState& state, MessageSink& messages) {
 }
 
 bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {
-    const std::optional<std::string> record = recordText(row);
-    if (!record) {
+    std::optional<std::string> record = recordText(row);
+    if (!record || !createFolderOf(fileName)) {
         return false;
     }
     TextFileAppender file;
-    return file.open(fileName) && file.append(*record);
+    if (!file.open(fileName)) {
+        return false;
+    }
+    // A last line without its line end would swallow the record, and both would be lost.
+    if (file.endsMidLine()) {
+        record->insert(0, "\r\n");
+    }
+    return file.append(*record) == AppendOutcome::written;
 }
 
 } // namespace vemlik

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "system_file.h"
 #include "unit_table.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ EngineState startEngine(MessageSink& messages) {
     // The name every message box carries as its title. Only the name is set, not a display
     // name, so that window systems don't append it to the main window's own title.
     QApplication::setApplicationName(QStringLiteral("Vemlik"));
+    ignoreBrokenPipes();
     EngineState state;
     initialiseEngine(state, messages,
                      QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');

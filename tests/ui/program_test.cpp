@@ -1,3 +1,4 @@
+#include "private_home.h"
 #include "program.h"
 #include "status_panels.h"
 #include "unit_table.h"
@@ -8,12 +9,15 @@
 #include <QTest>
 #include <QTimer>
 
-// The program as it starts: its name, the Prevody.kfc beside the executable, and an end from
-// the menu that ends the event loop.
+#include <csignal>
+
+// The program as it starts: its name, the Prevody.kfc beside the executable, broken pipes
+// ignored, and an end from the menu that ends the event loop.
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private:
+    const vemlik::testing::PrivateHome home;
     // Beside this test's executable, as the program's Prevody.kfc lies beside vemlik.
     const QString userFileName =
         QApplication::applicationDirPath() + u'/' + QLatin1String(vemlik::kUserConversionFileName);
@@ -27,8 +31,12 @@ private slots:
     void cleanup() { QFile::remove(userFileName); }
 
     void startsWithTheUserFileBesideItAndEndsFromTheMenu() {
+        std::signal(SIGPIPE, SIG_DFL);
         vemlik::Program program;
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Vemlik"));
+        // A write into a pipe without a reader fails like any other instead of ending the run.
+        struct sigaction brokenPipe {};
+        QVERIFY(sigaction(SIGPIPE, nullptr, &brokenPipe) == 0 && brokenPipe.sa_handler == SIG_IGN);
         program.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&program.window()));
         const auto* panels = program.window().findChild<vemlik::StatusPanels*>("StatusBar1");
