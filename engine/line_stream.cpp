@@ -59,16 +59,21 @@ std::optional<LineStream::Line> LineStream::next() {
             ++begin_;
             continue;
         }
-        started = true;
         const std::string_view rest(buffer_.data() + begin_, end_ - begin_);
         const std::size_t length = lineLength(rest);
-        take(rest.substr(0, length), tooLong);
         begin_ += length;
         if (begin_ < end_) {
             afterCarriageReturn_ = buffer_[begin_] == '\r';
             ++begin_;
+            // A line within one read is handed out where it lies, without a copy.
+            if (!started) {
+                return Line{rest.substr(0, length), false};
+            }
+            take(rest.substr(0, length), tooLong);
             return Line{line_, tooLong};
         }
+        started = true;
+        take(rest, tooLong);
     }
     if (!started || failed_) {
         return std::nullopt;

@@ -7,7 +7,6 @@
 #include "text_scanning.h"
 #include "unit_table.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -125,7 +124,12 @@ bool isStorableAbbreviation(std::string_view abbreviation) {
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
-std::optional<FileRecord> readRecord(std::string_view line) {
+// The fields are split and the numbers read on the bytes as they are: commas, blanks, signs and
+// digits are the same bytes in both encodings, and most malformed lines fail there cheaply.
+// Only then is the encoding decided, for each line on its own, so that one line saved by an
+// old editor does not turn the file's UTF-8 abbreviations into other names: valid UTF-8 is
+// taken as it is, anything else as Windows-1250.
+std::optional<FileRecord> readRecord(std::string_view line, std::string& decoded) {
     const std::size_t firstComma = line.find(',');
     const std::size_t secondComma =
         firstComma == std::string_view::npos ? firstComma : line.find(',', firstComma + 1);
@@ -133,31 +137,21 @@ std::optional<FileRecord> readRecord(std::string_view line) {
         line.find(',', secondComma + 1) != std::string_view::npos) {
         return std::nullopt;
     }
-    FileRecord record;
-    record.abbreviation = trimBlanks(line.substr(0, firstComma));
-    const std::optional<double> factor =
-        readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1));
     const std::optional<std::int32_t> code = readDimensionCode(line.substr(secondComma + 1));
-    if (!isStorableAbbreviation(record.abbreviation) || !factor || !code) {
+    const std::optional<double> factor =
+        code ? readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1)) : std::nullopt;
+    if (!factor) {
         return std::nullopt;
     }
-    record.factor = *factor;
-    record.dimensionCode = *code;
-    return record;
-}
-
-// Valid UTF-8 is taken as it is, anything else as Windows-1250, line by line, so that one line
-// saved by an old editor does not turn the file's UTF-8 abbreviations into other names. A comma
-// is the same byte in both, so most malformed lines are passed over before any conversion.
-std::optional<FileRecord> recordOfLine(std::string_view line, std::string& converted) {
-    if (std::count(line.begin(), line.end(), ',') != 2) {
+    std::string_view abbreviation = trimBlanks(line.substr(0, firstComma));
+    if (!isValidUtf8(abbreviation)) {
+        decoded = windows1250ToUtf8(abbreviation);
+        abbreviation = decoded;
+    }
+    if (!isStorableAbbreviation(abbreviation)) {
         return std::nullopt;
     }
-    if (!isValidUtf8(line)) {
-        converted = windows1250ToUtf8(line);
-        line = converted;
-    }
-    return readRecord(line);
+    return FileRecord{abbreviation, *factor, *code};
 }
 
 std::string_view withoutByteOrderMark(std::string_view text) {
@@ -206,7 +200,7 @@ int readUserConversionFile(EngineState& state, MessageSink& messages) {
 
 int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile& file) {
     LineStream lines(file);
-    std::string converted;
+    std::string decoded;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
     bool tableFull = false;
@@ -218,7 +212,7 @@ int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile
             continue;
         }
         const std::optional<FileRecord> record =
-            line->tooLong ? std::nullopt : recordOfLine(text, converted);
+            line->tooLong ? std::nullopt : readRecord(text, decoded);
         if (!record) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
