@@ -4,6 +4,7 @@
 #include "stderr_messages.h"
 #include "unit_table.h"
 #include "user_conversion_file.h"
+#include "user_file_location.h"
 
 namespace vemlik::cli {
 
@@ -14,34 +15,30 @@ public:
     void showMessage(std::string_view) override {}
 };
 
-void replaceUserRows(EngineState& state, OutputBuffer& errors, const std::string& fileName) {
+void replaceUserRows(EngineState& state, OutputBuffer& errors, const std::string& fileName,
+                     SystemFile& file) {
     state.userRowCount = 0;
     state.rowCount = state.builtInCount;
     state.userFileName = fileName;
     FileMessages messages(errors, fileName);
-    readUserConversionFile(state, messages);
+    readUserConversionFile(state, messages, file);
 }
 
 } // namespace
 
 void setUpUnitTable(EngineState& state, OutputBuffer& errors,
-                    const std::optional<std::string>& userFile) {
-    const std::optional<std::string> directory = executableDirectory();
-    if (directory && !userFile) {
-        FileMessages messages(errors, *directory + kUserConversionFileName);
-        initialiseEngine(state, messages, *directory);
+                    const std::optional<std::string>& userFileName, SystemFile& userFile) {
+    // An unknown directory leaves only the user's data folder to look in.
+    const std::string directory = executableDirectory().value_or("");
+    if (!userFileName) {
+        FileMessages messages(errors, userConversionFileName(directory));
+        initialiseEngine(state, messages, directory);
         return;
     }
-    // Initialisation always reads the file beside the executable; a named file replaces
-    // whatever it found there.
+    // Initialisation always reads the user's own file; a named file replaces whatever it found.
     DiscardedMessages ignored;
-    initialiseEngine(state, ignored, directory.value_or("/"));
-    if (userFile) {
-        replaceUserRows(state, errors, *userFile);
-    } else {
-        state.userRowCount = 0;
-        state.rowCount = state.builtInCount;
-    }
+    initialiseEngine(state, ignored, directory);
+    replaceUserRows(state, errors, *userFileName, userFile);
 }
 
 } // namespace vemlik::cli

@@ -44,7 +44,7 @@ struct EngineState {
     int rowCount = 0;
 
     std::string applicationDirectory; // with a trailing separator
-    std::string userFileName;         // full name of Prevody.kfc
+    std::string userFileName;         // full name of the user's Prevody.kfc
 
     // The line converter reads and consumes this.
     std::string inputLine;

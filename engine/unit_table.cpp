@@ -3,6 +3,7 @@
 #include "built_in_units.h"
 #include "text_encoding.h"
 #include "user_conversion_file.h"
+#include "user_file_location.h"
 
 namespace vemlik {
 
@@ -53,7 +54,7 @@ void initialiseEngine(EngineState& state, MessageSink& messages,
     if (!state.applicationDirectory.empty() && state.applicationDirectory.back() != '/') {
         state.applicationDirectory += '/';
     }
-    state.userFileName = state.applicationDirectory + kUserConversionFileName;
+    state.userFileName = userConversionFileName(state.applicationDirectory);
     readUserConversionFile(state, messages);
 }
 

@@ -12,7 +12,7 @@ namespace vemlik {
 inline constexpr const char* kUserConversionFileName = "Prevody.kfc";
 
 // Fills the base symbols and the built-in rows, clears the working state and reads
-// Prevody.kfc from the application directory into the rows that follow.
+// Prevody.kfc (beside the executable or in the user's data folder) into the rows that follow.
 void initialiseEngine(EngineState& state, MessageSink& messages,
                       const std::string& applicationDirectory);
 

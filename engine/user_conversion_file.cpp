@@ -1,5 +1,7 @@
 #include "user_conversion_file.h"
 
+#include "line_stream.h"
+#include "system_file.h"
 #include "text_encoding.h"
 #include "text_file_appender.h"
 #include "text_scanning.h"
@@ -9,12 +11,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 namespace vemlik {
 
@@ -31,43 +30,8 @@ struct FileRecord {
     std::int32_t dimensionCode = 0;
 };
 
-// Only a regular file is read: a device or a directory under the file's name gives nothing.
-std::optional<std::string> readWholeFile(const std::string& fileName) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) {
-        return std::nullopt;
-    }
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::string contents;
-    std::array<char, 65536> buffer;
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        contents.append(buffer.data(), count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    return contents;
-}
-
 std::string_view trimBlanks(std::string_view text) {
     return withoutTrailingBlanks(withoutLeadingBlanks(text));
-}
-
-// Takes the next line off the text; the line end (LF, or CR LF) is not part of it.
-std::string_view takeLine(std::string_view& text) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t index) {
@@ -160,7 +124,12 @@ bool isStorableAbbreviation(std::string_view abbreviation) {
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
-std::optional<FileRecord> readRecord(std::string_view line) {
+// The fields are split and the numbers read on the bytes as they are: commas, blanks, signs and
+// digits are the same bytes in both encodings, and most malformed lines fail there cheaply.
+// Only then is the encoding decided, for each line on its own, so that one line saved by an
+// old editor does not turn the file's UTF-8 abbreviations into other names: valid UTF-8 is
+// taken as it is, anything else as Windows-1250.
+std::optional<FileRecord> readRecord(std::string_view line, std::string& decoded) {
     const std::size_t firstComma = line.find(',');
     const std::size_t secondComma =
         firstComma == std::string_view::npos ? firstComma : line.find(',', firstComma + 1);
@@ -168,17 +137,21 @@ std::optional<FileRecord> readRecord(std::string_view line) {
         line.find(',', secondComma + 1) != std::string_view::npos) {
         return std::nullopt;
     }
-    FileRecord record;
-    record.abbreviation = trimBlanks(line.substr(0, firstComma));
-    const std::optional<double> factor =
-        readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1));
     const std::optional<std::int32_t> code = readDimensionCode(line.substr(secondComma + 1));
-    if (!isStorableAbbreviation(record.abbreviation) || !factor || !code) {
+    const std::optional<double> factor =
+        code ? readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1)) : std::nullopt;
+    if (!factor) {
         return std::nullopt;
     }
-    record.factor = *factor;
-    record.dimensionCode = *code;
-    return record;
+    std::string_view abbreviation = trimBlanks(line.substr(0, firstComma));
+    if (!isValidUtf8(abbreviation)) {
+        decoded = windows1250ToUtf8(abbreviation);
+        abbreviation = decoded;
+    }
+    if (!isStorableAbbreviation(abbreviation)) {
+        return std::nullopt;
+    }
+    return FileRecord{abbreviation, *factor, *code};
 }
 
 std::string_view withoutByteOrderMark(std::string_view text) {
@@ -220,22 +193,26 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 } // namespace
 
 int readUserConversionFile(EngineState& state, MessageSink& messages) {
-    std::optional<std::string> bytes = readWholeFile(state.userFileName);
-    if (!bytes) {
-        return 0;
-    }
-    const std::string text = isValidUtf8(*bytes) ? std::move(*bytes) : windows1250ToUtf8(*bytes);
-    std::string_view rest = withoutByteOrderMark(text);
+    SystemFile file =
+        SystemFile::openForReading(state.userFileName, SystemFile::Kinds::regularOnly);
+    return file.isOpen() ? readUserConversionFile(state, messages, file) : 0;
+}
 
+int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile& file) {
+    LineStream lines(file);
+    std::string decoded;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
     bool tableFull = false;
-    for (std::size_t lineNumber = 1; !rest.empty() && !tableFull; ++lineNumber) {
-        const std::string_view line = takeLine(rest);
-        if (trimBlanks(line).empty()) {
+    std::optional<LineStream::Line> line;
+    for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
+        const std::string_view text =
+            lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
+        if (!line->tooLong && trimBlanks(text).empty()) {
             continue;
         }
-        const std::optional<FileRecord> record = readRecord(line);
+        const std::optional<FileRecord> record =
+            line->tooLong ? std::nullopt : readRecord(text, decoded);
         if (!record) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
@@ -259,12 +236,19 @@ int readUserConversionFile(EngineState& state, MessageSink& messages) {
 }
 
 bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {
-    const std::optional<std::string> record = recordText(row);
-    if (!record) {
+    std::optional<std::string> record = recordText(row);
+    if (!record || !createFolderOf(fileName)) {
         return false;
     }
     TextFileAppender file;
-    return file.open(fileName) && file.append(*record);
+    if (!file.open(fileName)) {
+        return false;
+    }
+    // A last line without its line end would swallow the record, and both would be lost.
+    if (file.endsMidLine()) {
+        record->insert(0, "\r\n");
+    }
+    return file.append(*record) == AppendOutcome::written;
 }
 
 } // namespace vemlik
