@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace vemlik {
 
 // One page of the main window's tab control. The main window prepares the pages on page
@@ -24,6 +26,12 @@ signals:
     void endRequested();
     // The unit table's counts have changed.
     void countsChanged();
+
+protected:
+    // The buttons "Přehled zkratek", "Hlavní menu" and "Skončit" send their requests. A page
+    // that does more on leaving connects that to the buttons first: Qt calls the slots of a
+    // signal in the order they were connected.
+    void connectPageButtons(QPushButton* overview, QPushButton* menu, QPushButton* end);
 };
 
 } // namespace vemlik

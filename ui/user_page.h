@@ -42,13 +42,13 @@ private:
     Dialogs& dialogs_;
     MessageSink& messages_;
 
-    QRadioButton* Option1_;
-    QRadioButton* Option2_;
-    QLineEdit* Text9_;
-    QLineEdit* Text10_;
-    QLineEdit* Text11_;
-    QPushButton* Command9_;
-    QPushButton* Command10_;
+    QRadioButton* temporaryOption_;
+    QRadioButton* permanentOption_;
+    QLineEdit* abbreviationBox_;
+    QLineEdit* dimensionBox_;
+    QLineEdit* factorBox_;
+    QPushButton* confirmButton_;
+    QPushButton* cancelButton_;
 };
 
 } // namespace vemlik
