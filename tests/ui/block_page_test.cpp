@@ -1,4 +1,4 @@
-#include "program_under_test.h"
+#include "program_fixture.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -9,11 +9,10 @@ const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 const QString kRefusal = QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
 
 // The block conversion page through its widgets, the results file through its bytes.
-class BlockPageTest : public QObject {
+class BlockPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramUnderTest> program;
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text4 = nullptr;
     QLineEdit* Text5 = nullptr;
@@ -37,8 +36,7 @@ private:
 
 private slots:
     void init() {
-        program = std::make_unique<ProgramUnderTest>();
-        QVERIFY(program->start());
+        QVERIFY(restart());
         Text3 = program->control("Text3");
         Text4 = program->control("Text4");
         Text5 = program->control("Text5");
@@ -47,7 +45,6 @@ private slots:
         program->choose(1);
         QVERIFY(Text3->hasFocus());
     }
-    void cleanup() { program.reset(); }
 
     // Only the first comma becomes a point; &H marks a hexadecimal value; an empty value is 0.
     void convertsValuesIntoRows() {
@@ -112,7 +109,7 @@ private slots:
         QCOMPARE(program->ended->size(), 1);
 
         QCOMPARE(program->dialogs.fileDialogFilters,
-                 QStringList(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre")));
+                 QStringList{"Soubor s výslednou tabulkou *.pre|*.pre"});
         QCOMPARE(program->directory.read("blok.pre"),
                  "stará data\r\n" + kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n" + kHead +
                      "C               K\r\n20\t293,15\r\n \r\n" +
