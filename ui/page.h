@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
+
+#include <functional>
 
 class QPushButton;
 
@@ -28,10 +31,22 @@ signals:
     void countsChanged();
 
 protected:
-    // The buttons "Přehled zkratek", "Hlavní menu" and "Skončit" send their requests. A page
-    // that does more on leaving connects that to the buttons first: Qt calls the slots of a
-    // signal in the order they were connected.
-    void connectPageButtons(QPushButton* overview, QPushButton* menu, QPushButton* end);
+    // The buttons "Přehled zkratek", "Hlavní menu" and "Skončit" that every working page has,
+    // each given by its object name and its place in twips.
+    struct ButtonPlace {
+        const char* name;
+        QRect twips;
+    };
+    struct PageButtons {
+        QPushButton* overview;
+        QPushButton* menu;
+        QPushButton* end;
+    };
+    // Makes the three buttons in the parent, in that order, to send the page's requests; a page
+    // that has more to do before it is left for the menu or the end gives that as an action.
+    PageButtons addPageButtons(QWidget* parent, const ButtonPlace (&places)[3],
+                               const std::function<void()>& beforeMenu = {},
+                               const std::function<void()>& beforeEnd = {});
 };
 
 } // namespace vemlik

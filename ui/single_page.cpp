@@ -61,21 +61,18 @@ void SinglePage::addWorkingControls() {
     makeLabel(frame, "Label5", QStringLiteral("Výsledek po převodu :"), {120, 1560, 1815, 255});
     errorMarker_ = makeLabel(frame, "Label6", QString(), {3240, 1560, 1215, 255});
     resultBox_ = makeTextBox(frame, "Text2", {120, 1800, 4335, 375}, layoutFont(9.75));
-    QPushButton* overview =
-        makeButton(frame, "Command3", QStringLiteral("&Přehled zkratek"), {5160, 360, 1935, 375});
+    const auto [overview, menu, end] =
+        addPageButtons(frame, {{"Command3", {5160, 360, 1935, 375}},
+                               {"Command4", {5160, 1320, 1935, 375}},
+                               {"Command1", {5160, 1800, 1935, 375}}});
     QPushButton* newEntry =
         makeButton(frame, "Command2", QStringLiteral("&Nové zadání <ESC>"), {5160, 840, 1935, 375});
-    QPushButton* menu =
-        makeButton(frame, "Command4", QStringLiteral("&Hlavní menu"), {5160, 1320, 1935, 375});
-    QPushButton* end =
-        makeButton(frame, "Command1", QStringLiteral("&Skončit"), {5160, 1800, 1935, 375});
     orderTabStops({lineEdit_, resultBox_, overview, newEntry, menu, end, writeResultsBox_});
 
     flipOnArrival(writeResultsBox_, lineEdit_);
     onEscape(lineEdit_, [this] { clearForPageEntry(); });
     connect(lineEdit_, &QLineEdit::returnPressed, this, &SinglePage::convert);
     connect(newEntry, &QPushButton::clicked, this, &SinglePage::newEntry);
-    connectPageButtons(overview, menu, end);
 }
 
 void SinglePage::clearForPageEntry() {

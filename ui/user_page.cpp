@@ -63,7 +63,7 @@ UserPage::UserPage(EngineState& state, Dialogs& dialogs, MessageSink& messages, 
               {2040, 480, 5535, 255}, layoutFont(12));
     addKindChoice();
     addEntryFields();
-    addPageButtons();
+    addButtonRow();
 }
 
 void UserPage::addKindChoice() {
@@ -116,19 +116,15 @@ void UserPage::addEntryFields() {
     connect(cancelButton_, &QPushButton::clicked, this, &UserPage::clearEntry);
 }
 
-void UserPage::addPageButtons() {
-    QPushButton* overview =
-        makeButton(this, "Command13", QStringLiteral("&Přehled zkratek"), {2040, 4920, 1455, 375});
-    QPushButton* menu =
-        makeButton(this, "Command12", QStringLiteral("&Hlavní menu"), {3840, 4920, 1455, 375});
-    QPushButton* end =
-        makeButton(this, "Command11", QStringLiteral("&Skončit"), {5640, 4920, 1455, 375});
+void UserPage::addButtonRow() {
+    const auto [overview, menu, end] =
+        addPageButtons(this,
+                       {{"Command13", {2040, 4920, 1455, 375}},
+                        {"Command12", {3840, 4920, 1455, 375}},
+                        {"Command11", {5640, 4920, 1455, 375}}},
+                       [this] { temporaryOption_->setChecked(true); });
     orderTabStops({temporaryOption_, permanentOption_, abbreviationBox_, dimensionBox_, factorBox_,
                    confirmButton_, cancelButton_, end, menu, overview});
-
-    connect(menu, &QPushButton::clicked, temporaryOption_,
-            [this] { temporaryOption_->setChecked(true); });
-    connectPageButtons(overview, menu, end);
 }
 
 void UserPage::clearForPageEntry() {

@@ -29,7 +29,7 @@ public:
 private:
     void addKindChoice();
     void addEntryFields();
-    void addPageButtons();
+    void addButtonRow();
     void parseDimension();
     void takeFactor();
     void addUnit();
