@@ -3,8 +3,6 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 
-using vemlik::testing::ProgramUnderTest;
-
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 const QString kRefusal = QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
 
@@ -22,16 +20,16 @@ private:
     void enterUnits(const QString& source, const QString& target) {
         Text3->clear();
         Text4->clear();
-        ProgramUnderTest::type(Text3, source);
+        program->type(Text3, source);
         QVERIFY(Text4->hasFocus());
-        ProgramUnderTest::type(Text4, target);
+        program->type(Text4, target);
         QVERIFY(Text5->hasFocus());
     }
 
     // Escape, then the value and Enter, as the page asks for it.
     void convert(const QString& value) {
         QTest::keyClick(Text5, Qt::Key_Escape);
-        ProgramUnderTest::type(Text5, value);
+        program->type(Text5, value);
     }
 
 private slots:
@@ -102,7 +100,7 @@ private slots:
 
         program->choose(0);
         program->control<QCheckBox>("chkSoubj")->setChecked(true);
-        ProgramUnderTest::type(program->control("Text1"), QStringLiteral("36 km/h"));
+        program->type(program->control("Text1"), QStringLiteral("36 km/h"));
         // Page entry has emptied the page; the end still writes the frame of an empty table.
         program->choose(1);
         program->click("Command5");

@@ -5,8 +5,6 @@
 #include <QTabBar>
 #include <QTextLayout>
 
-using vemlik::testing::ProgramUnderTest;
-
 // The main window: first activation, menu choices, page entry, activation, status bar, end.
 class MainWindowTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
@@ -23,7 +21,7 @@ private:
     // Page 1 holding a conversion line, its result and the error marker.
     void fillSinglePage() {
         program->choose(0);
-        ProgramUnderTest::type(Text1, QStringLiteral("12 furlong"));
+        program->type(Text1, QStringLiteral("12 furlong"));
         Text1->setText(QStringLiteral("36 km/h"));
         program->control("Text2")->setText(QStringLiteral("10,000 m/s"));
         QCOMPARE(program->control<QLabel>("Label6")->text(), "CHYBA !");
@@ -146,7 +144,7 @@ private slots:
         program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
         program->choose(0);
         program->click("chkSoubj");
-        ProgramUnderTest::type(Text1, QStringLiteral("36 km/h"));
+        program->type(Text1, QStringLiteral("36 km/h"));
         QCOMPARE(program->state.resultsFileFlag, 1);
         program->window->close();
         QVERIFY(program->ended->count() == 1 && program->state.resultsFileFlag == 0);

@@ -17,7 +17,7 @@ private:
 
     void convert(const QString& line) {
         Text1->clear();
-        vemlik::testing::ProgramUnderTest::type(Text1, line);
+        program->type(Text1, line);
     }
 
     // The marker beside the result, and what a screen reader hears with the conversion line.

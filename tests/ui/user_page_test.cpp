@@ -2,8 +2,6 @@
 
 #include <QRadioButton>
 
-using vemlik::testing::ProgramUnderTest;
-
 // The user conversion page through its widgets, Prevody.kfc through its bytes.
 class UserPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
@@ -15,9 +13,9 @@ private:
 
     // The three input steps and the confirmation by a second Enter.
     void define(const QString& abbreviation, const QString& dimension, const QString& factor) {
-        ProgramUnderTest::type(Text9, abbreviation);
-        ProgramUnderTest::type(Text10, dimension);
-        ProgramUnderTest::type(Text11, factor);
+        program->type(Text9, abbreviation);
+        program->type(Text10, dimension);
+        program->type(Text11, factor);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
@@ -40,7 +38,7 @@ private:
     QString convertOnThePageOfSingleData(const QString& line) {
         program->click("Command12");
         program->choose(0);
-        ProgramUnderTest::type(program->control("Text1"), line);
+        program->type(program->control("Text1"), line);
         return program->control("Text2")->text();
     }
 
@@ -138,9 +136,9 @@ private slots:
     }
 
     void nonNumericFactorIsEmptiedAndRefusedAtConfirmation() {
-        ProgramUnderTest::type(Text9, QStringLiteral("versta"));
-        ProgramUnderTest::type(Text10, QStringLiteral("m"));
-        ProgramUnderTest::type(Text11, QStringLiteral("1 066,8"));
+        program->type(Text9, QStringLiteral("versta"));
+        program->type(Text10, QStringLiteral("m"));
+        program->type(Text11, QStringLiteral("1 066,8"));
         QCOMPARE(program->dialogs.messages, QStringList{"Faktor není numerická hodnota!"});
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
         program->click("Command9");
