@@ -17,15 +17,11 @@ Page::PageButtons Page::addPageButtons(QWidget* parent, const ButtonPlace (&plac
         makeButton(parent, endPlace.name, QStringLiteral("&Skončit"), endPlace.twips)};
     connect(buttons.overview, &QPushButton::clicked, this, &Page::overviewRequested);
     connect(buttons.menu, &QPushButton::clicked, this, [this, beforeMenu] {
-        if (beforeMenu) {
-            beforeMenu();
-        }
+        beforeMenu();
         emit menuRequested();
     });
     connect(buttons.end, &QPushButton::clicked, this, [this, beforeEnd] {
-        if (beforeEnd) {
-            beforeEnd();
-        }
+        beforeEnd();
         emit endRequested();
     });
     return buttons;

@@ -44,9 +44,10 @@ protected:
     };
     // Makes the three buttons in the parent, in that order, to send the page's requests; a page
     // that has more to do before it is left for the menu or the end gives that as an action.
-    PageButtons addPageButtons(QWidget* parent, const ButtonPlace (&places)[3],
-                               const std::function<void()>& beforeMenu = {},
-                               const std::function<void()>& beforeEnd = {});
+    PageButtons addPageButtons(
+        QWidget* parent, const ButtonPlace (&places)[3],
+        const std::function<void()>& beforeMenu = [] {},
+        const std::function<void()>& beforeEnd = [] {});
 };
 
 } // namespace vemlik

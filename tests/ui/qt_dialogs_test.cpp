@@ -88,7 +88,9 @@ private slots:
                      czech("QPlatformTheme", "Cancel"));
             dialog->reject();
         });
-        dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"));
+        QVERIFY(
+            dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"))
+                .isEmpty());
     }
 
     void fileDialogTakesANewName() {
@@ -102,9 +104,6 @@ private slots:
         QCOMPARE(dialogs.chooseResultsFileName(QStringLiteral("Soubor s převody *.pre|*.pre")),
                  name);
         QVERIFY(!QFile::exists(name));
-
-        whenOpen<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-        QVERIFY(dialogs.chooseResultsFileName(QStringLiteral("A|*.a")).isEmpty());
     }
 };
 
