@@ -45,8 +45,6 @@ private slots:
             {"Text1", "Vložte číslo s rozměry k převodu"},
             {"Text2", "Výsledek po převodu"},
             {"Text10", "Rozměr jednotky vyjádřený pomocí základních jednotek"},
-            {"Command2", "Nové zadání <ESC>"},
-            {"chkSoubj", "Uložit výsledky do souboru"},
         };
         for (const auto& [control, name] : names) {
             QCOMPARE(heard(program->control<QWidget>(control)), name);
