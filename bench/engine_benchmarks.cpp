@@ -17,20 +17,21 @@ public:
 
 void convertLine(benchmark::State& benchmarkState, std::string_view line) {
     DiscardedMessages messages;
-    const auto state = std::make_unique<EngineState>();
-    initialiseEngine(*state, messages, "/nonexistent/");
+    const auto units = std::make_unique<UnitTable>();
+    initialiseEngine(*units, messages, "/nonexistent/");
+    OperandState operands;
     for (auto _ : benchmarkState) {
-        benchmark::DoNotOptimize(convertSingleLine(*state, messages, line, ","));
+        benchmark::DoNotOptimize(convertSingleLine(*units, operands, messages, line, ","));
     }
     benchmarkState.SetItemsProcessed(benchmarkState.iterations());
 }
 
 void initialise(benchmark::State& benchmarkState) {
     DiscardedMessages messages;
-    const auto state = std::make_unique<EngineState>();
+    const auto units = std::make_unique<UnitTable>();
     for (auto _ : benchmarkState) {
-        initialiseEngine(*state, messages, "/nonexistent/");
-        benchmark::DoNotOptimize(state->rowCount);
+        initialiseEngine(*units, messages, "/nonexistent/");
+        benchmark::DoNotOptimize(units->rowCount);
     }
 }
 

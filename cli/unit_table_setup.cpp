@@ -14,33 +14,33 @@ public:
     void showMessage(std::string_view) override {}
 };
 
-void replaceUserRows(EngineState& state, OutputBuffer& errors, const std::string& fileName) {
-    state.userRowCount = 0;
-    state.rowCount = state.builtInCount;
-    state.userFileName = fileName;
+void replaceUserRows(UnitTable& units, OutputBuffer& errors, const std::string& fileName) {
+    units.userRowCount = 0;
+    units.rowCount = units.builtInCount;
+    units.userFileName = fileName;
     FileMessages messages(errors, fileName);
-    readUserConversionFile(state, messages);
+    readUserConversionFile(units, messages);
 }
 
 } // namespace
 
-void setUpUnitTable(EngineState& state, OutputBuffer& errors,
+void setUpUnitTable(UnitTable& units, OutputBuffer& errors,
                     const std::optional<std::string>& userFile) {
     const std::optional<std::string> directory = executableDirectory();
     if (directory && !userFile) {
         FileMessages messages(errors, *directory + kUserConversionFileName);
-        initialiseEngine(state, messages, *directory);
+        initialiseEngine(units, messages, *directory);
         return;
     }
     // Initialisation always reads the file beside the executable; a named file replaces
     // whatever it found there.
     DiscardedMessages ignored;
-    initialiseEngine(state, ignored, directory.value_or("/"));
+    initialiseEngine(units, ignored, directory.value_or("/"));
     if (userFile) {
-        replaceUserRows(state, errors, *userFile);
+        replaceUserRows(units, errors, *userFile);
     } else {
-        state.userRowCount = 0;
-        state.rowCount = state.builtInCount;
+        units.userRowCount = 0;
+        units.rowCount = units.builtInCount;
     }
 }
 

@@ -11,7 +11,7 @@ namespace vemlik::cli {
 // Fills the unit table: the built-in rows, then the user rows of the named file, or of
 // Prevody.kfc beside the executable when no file is named. Messages about the file's records
 // go to the errors, headed by the file's name.
-void setUpUnitTable(EngineState& state, OutputBuffer& errors,
+void setUpUnitTable(UnitTable& units, OutputBuffer& errors,
                     const std::optional<std::string>& userFile);
 
 } // namespace vemlik::cli

@@ -215,13 +215,12 @@ constexpr std::array<DerivedUnit, 7> kDerivedUnits = {{
 }};
 
 // Positive exponents first, then every negative one after its own "/", highest position first.
-std::string spelledOutUnit(const DimensionVector& vector,
-                           const std::array<std::string, kBasePositionCount>& baseSymbols) {
+std::string spelledOutUnit(const DimensionVector& vector) {
     std::string text;
     for (std::size_t position = vector.size(); position-- > 0;) {
         const int exponent = vector[position];
         if (exponent > 0) {
-            text += baseSymbols[position];
+            text += kBaseSymbols[position];
             if (exponent > 1) {
                 text += std::to_string(exponent);
             }
@@ -239,7 +238,7 @@ std::string spelledOutUnit(const DimensionVector& vector,
                 text += '/';
                 denominatorWritten = true;
             }
-            text += baseSymbols[position];
+            text += kBaseSymbols[position];
             if (exponent < -1) {
                 text += std::to_string(-exponent);
             }
@@ -273,18 +272,19 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
     return text;
 }
 
-std::string resultUnitText(const EngineState& state) {
-    if (state.errorFlag > 0 || state.secondOperandText.empty()) {
+std::string resultUnitText(const OperandState& operands) {
+    if (operands.sourceText.empty()) {
         return {};
     }
+    const DimensionVector& vector = operands.conversion.source.vector;
     // Codes of absurd exponents need more than 32 bits and then match no name.
-    const std::int64_t code = encodeDimensionCode(state.secondOperandVector);
+    const std::int64_t code = encodeDimensionCode(vector);
     for (const DerivedUnit& unit : kDerivedUnits) {
         if (unit.code == code) {
             return unit.name;
         }
     }
-    return spelledOutUnit(state.secondOperandVector, state.baseSymbols);
+    return spelledOutUnit(vector);
 }
 
 } // namespace vemlik

@@ -22,62 +22,54 @@ std::uint32_t lookupKey(std::string_view text) {
     return static_cast<std::uint32_t>(text.size() << 8) | (first < 0x80 ? first : 0x80u);
 }
 
-void fillRow(EngineState& state, int number, std::string_view abbreviation, double factor,
+void fillRow(UnitTable& units, int number, std::string_view abbreviation, double factor,
              std::int32_t dimensionCode) {
-    UnitRecord& row = state.rows[static_cast<std::size_t>(number)];
-    row.abbreviation = std::string(abbreviation);
-    row.factor = factor;
-    row.dimensionCode = dimensionCode;
-    row.length = static_cast<std::int16_t>(characterCount(abbreviation));
-    state.lookupKeys[static_cast<std::size_t>(number)] = lookupKey(abbreviation);
+    units.rows[static_cast<std::size_t>(number)] = {std::string(abbreviation), factor,
+                                                    dimensionCode};
+    units.lookupKeys[static_cast<std::size_t>(number)] = lookupKey(abbreviation);
 }
 
 } // namespace
 
-void initialiseEngine(EngineState& state, MessageSink& messages,
+void initialiseEngine(UnitTable& units, MessageSink& messages,
                       const std::string& applicationDirectory) {
-    state.builtInCount = kBuiltInCount;
-    state.baseSymbols = {"m", "s", "kg", "K", "A", "mol", "cd", "x"};
+    units.builtInCount = kBuiltInCount;
     for (int row = 1; row <= kBuiltInCount; ++row) {
         const BuiltInUnit& unit = kBuiltInUnits[static_cast<std::size_t>(row - 1)];
-        fillRow(state, row, unit.abbreviation, unit.factor, unit.dimensionCode);
+        fillRow(units, row, unit.abbreviation, unit.factor, unit.dimensionCode);
     }
-    state.termVector = {};
-    state.firstOperandVector = {};
-    state.secondOperandVector = {};
-    state.resultsFileFlag = 0;
-    state.userRowCount = 0;
-    state.rowCount = state.builtInCount;
+    units.userRowCount = 0;
+    units.rowCount = units.builtInCount;
 
-    state.applicationDirectory = applicationDirectory;
-    if (!state.applicationDirectory.empty() && state.applicationDirectory.back() != '/') {
-        state.applicationDirectory += '/';
+    units.userFileName = applicationDirectory;
+    if (!units.userFileName.empty() && units.userFileName.back() != '/') {
+        units.userFileName += '/';
     }
-    state.userFileName = state.applicationDirectory + kUserConversionFileName;
-    readUserConversionFile(state, messages);
+    units.userFileName += kUserConversionFileName;
+    readUserConversionFile(units, messages);
 }
 
-int findUnitRow(const EngineState& state, std::string_view name) {
+int findUnitRow(const UnitTable& units, std::string_view name) {
     const std::uint32_t key = lookupKey(name);
-    const int rowCount = state.rowCount;
+    const int rowCount = units.rowCount;
     for (int row = 1; row <= rowCount; ++row) {
         const auto index = static_cast<std::size_t>(row);
-        if (state.lookupKeys[index] == key &&
-            equalIgnoringCase(state.rows[index].abbreviation, name)) {
+        if (units.lookupKeys[index] == key &&
+            equalIgnoringCase(units.rows[index].abbreviation, name)) {
             return row;
         }
     }
     return 0;
 }
 
-bool addUserUnit(EngineState& state, std::string_view abbreviation, double factor,
+bool addUserUnit(UnitTable& units, std::string_view abbreviation, double factor,
                  std::int32_t dimensionCode) {
-    if (state.rowCount >= kMaxRows) {
+    if (units.rowCount >= kMaxRows) {
         return false;
     }
-    ++state.rowCount;
-    ++state.userRowCount;
-    fillRow(state, state.rowCount, abbreviation, factor, dimensionCode);
+    ++units.rowCount;
+    ++units.userRowCount;
+    fillRow(units, units.rowCount, abbreviation, factor, dimensionCode);
     return true;
 }
 

@@ -219,8 +219,8 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 
 } // namespace
 
-int readUserConversionFile(EngineState& state, MessageSink& messages) {
-    std::optional<std::string> bytes = readWholeFile(state.userFileName);
+int readUserConversionFile(UnitTable& units, MessageSink& messages) {
+    std::optional<std::string> bytes = readWholeFile(units.userFileName);
     if (!bytes) {
         return 0;
     }
@@ -240,7 +240,7 @@ int readUserConversionFile(EngineState& state, MessageSink& messages) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
             }
-        } else if (addUserUnit(state, record->abbreviation, record->factor,
+        } else if (addUserUnit(units, record->abbreviation, record->factor,
                                record->dimensionCode)) {
             ++recordsRead;
         } else {

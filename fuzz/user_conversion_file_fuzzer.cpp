@@ -1,4 +1,4 @@
-#include "pristine_state.h"
+#include "pristine_units.h"
 #include "user_conversion_file.h"
 
 #include <cstddef>
@@ -29,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    vemlik::EngineState state = vemlik::fuzzing::pristineState();
+    vemlik::UnitTable units = vemlik::fuzzing::pristineUnits();
     vemlik::fuzzing::DiscardingSink sink;
-    state.userFileName = scratchFileName();
-    vemlik::readUserConversionFile(state, sink);
+    units.userFileName = scratchFileName();
+    vemlik::readUserConversionFile(units, sink);
     std::remove(scratchFileName().c_str());
-    if (state.rowCount > vemlik::kMaxRows ||
-        state.rowCount != state.builtInCount + state.userRowCount) {
+    if (units.rowCount > vemlik::kMaxRows ||
+        units.rowCount != units.builtInCount + units.userRowCount) {
         __builtin_trap();
     }
     return 0;

@@ -11,8 +11,8 @@
 
 namespace vemlik {
 
-OverviewWindow::OverviewWindow(const EngineState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state) {
+OverviewWindow::OverviewWindow(const UnitTable& units, QWidget* parent)
+    : QWidget(parent, Qt::Window), units_(units) {
     setObjectName(QStringLiteral("F_Prehled"));
     setWindowTitle(QStringLiteral("Zkratky jednotek"));
     setFont(windowFont());
@@ -59,9 +59,9 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void OverviewWindow::listAbbreviations() {
     T_Zkratky_->clear();
-    for (int row = 1; row <= state_.rowCount; ++row) {
+    for (int row = 1; row <= units_.rowCount; ++row) {
         T_Zkratky_->addItem(
-            QString::fromStdString(state_.rows[static_cast<std::size_t>(row)].abbreviation));
+            QString::fromStdString(units_.rows[static_cast<std::size_t>(row)].abbreviation));
     }
     T_Zkratky_->setCurrentRow(0);
 }

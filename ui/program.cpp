@@ -16,7 +16,7 @@ EngineState startEngine(MessageSink& messages) {
     QApplication::setApplicationName(QStringLiteral("Vemlik"));
     announceDesktopIdentity();
     EngineState state;
-    initialiseEngine(state, messages,
+    initialiseEngine(state.units, messages,
                      QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');
     return state;
 }

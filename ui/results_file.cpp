@@ -6,7 +6,7 @@
 
 namespace vemlik {
 
-ResultsFile::ResultsFile(EngineState& state, Dialogs& dialogs) : state_(state), dialogs_(dialogs) {}
+ResultsFile::ResultsFile(Dialogs& dialogs) : dialogs_(dialogs) {}
 
 bool ResultsFile::open(const QString& filter) {
     if (isOpen()) {
@@ -22,7 +22,6 @@ bool ResultsFile::open(const QString& filter) {
     }
     // Only a name that really opened is kept: after a failure the next try asks again.
     fileName_ = name;
-    state_.resultsFileFlag = 1;
     return true;
 }
 
@@ -37,7 +36,6 @@ bool ResultsFile::append(std::string_view text) {
 
 void ResultsFile::close() {
     appender_.close();
-    state_.resultsFileFlag = 0;
 }
 
 } // namespace vemlik

@@ -117,18 +117,18 @@ void SinglePage::showErrorMarker(const QString& marker) {
 }
 
 void SinglePage::convert() {
-    if (state_.resultsFileFlag == 0 && chkSoubj_->isChecked() && !results_.open(kResultsFilter)) {
+    if (!results_.isOpen() && chkSoubj_->isChecked() && !results_.open(kResultsFilter)) {
         chkSoubj_->setChecked(false);
     }
     const QString line = Text1_->text();
-    const std::optional<std::string> result =
-        convertSingleLine(state_, messages_, utf8(line), utf8(QLocale().decimalPoint()));
+    const std::optional<std::string> result = convertSingleLine(
+        state_.units, state_.operands, messages_, utf8(line), utf8(QLocale().decimalPoint()));
     Text2_->setText(result ? QString::fromStdString(*result) : QString());
     if (!result) {
         showErrorMarker(QStringLiteral("CHYBA !"));
         return;
     }
-    if (state_.resultsFileFlag == 1 &&
+    if (results_.isOpen() &&
         !results_.append(singleConversionLine(utf8(line), utf8(Text2_->text())))) {
         chkSoubj_->setChecked(false);
     }

@@ -24,11 +24,11 @@ TEST_F(SingleConversion, ShowsValueAndUnitOrNothingAfterAnError) {
          {SingleLine{"36 km/h", "10,000 m/s"}, SingleLine{"cm/min 12 ft/hr", "6,0960 cm/min"},
           SingleLine{"C 100 F", "37,778 C"}, SingleLine{"12ft/hr", "12,000 "},
           SingleLine{"5 km; 3 min", "5000,00 s"}, SingleLine{"m 5 s", std::nullopt},
-          SingleLine{"1e999 m", std::nullopt}}) {
+          SingleLine{"5 xyz", std::nullopt}, SingleLine{"1e999 m", std::nullopt}}) {
         restart();
-        EXPECT_EQ(convertSingleLine(state, sink, line, ","), text) << line;
+        EXPECT_EQ(convertSingleLine(units, operands, sink, line, ","), text) << line;
     }
-    EXPECT_EQ(convertSingleLine(state, sink, "36 km/h", "."), "10.000 m/s");
+    EXPECT_EQ(convertSingleLine(units, operands, sink, "36 km/h", "."), "10.000 m/s");
 }
 
 } // namespace

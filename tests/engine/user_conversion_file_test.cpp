@@ -30,14 +30,13 @@ protected:
         restart();
     }
     bool append(std::string abbreviation, double factor, std::int32_t code) {
-        return appendUserConversionRecord(fileName(), {std::move(abbreviation), factor, code, 0});
+        return appendUserConversionRecord(fileName(), {std::move(abbreviation), factor, code});
     }
     std::string fileName() const { return directory.fileName("Prevody.kfc"); }
     void expectRow(int number, const UnitRecord& expected) const {
         const UnitRecord& actual = row(number);
-        EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode, actual.length),
-                  std::tie(expected.abbreviation, expected.factor, expected.dimensionCode,
-                           expected.length))
+        EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
+                  std::tie(expected.abbreviation, expected.factor, expected.dimensionCode))
             << number;
     }
 };
@@ -64,10 +63,10 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(state.rowCount, 96);
-    expectRow(92, {"sáh", 1066.8, std::numeric_limits<std::int32_t>::max(), 3});
+    ASSERT_EQ(units.rowCount, 96);
+    expectRow(92, {"sáh", 1066.8, std::numeric_limits<std::int32_t>::max()});
     for (int number = 93; number <= 96; ++number) {
-        expectRow(number, {"f", factors[number - 93], kLowest, 1});
+        expectRow(number, {"f", factors[number - 93], kLowest});
     }
 }
 
@@ -78,13 +77,13 @@ TEST_F(UserConversionFileTest, ReadsRecordsWithOrWithoutTheBlanks) {
               "c ,.5 , -5\r\n"
               "KM,5.,5\r\n"
               "f\",1e-09,6");
-    ASSERT_EQ(state.rowCount, 96);
+    ASSERT_EQ(units.rowCount, 96);
     EXPECT_TRUE(sink.messages.empty());
-    expectRow(92, {"versta", 1066.8, 5, 6});
-    expectRow(93, {"two words", 1500, 54, 9});
-    expectRow(94, {"c", 0.5, -5, 1});
-    EXPECT_EQ(findUnitRow(state, "KM"), 5); // stored, but the built-in km comes first
-    expectRow(96, {"f\"", 1e-9, 6, 2});
+    expectRow(92, {"versta", 1066.8, 5});
+    expectRow(93, {"two words", 1500, 54});
+    expectRow(94, {"c", 0.5, -5});
+    EXPECT_EQ(findUnitRow(units, "KM"), 5); // stored, but the built-in km comes first
+    expectRow(96, {"f\"", 1e-9, 6});
 }
 
 TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
@@ -94,7 +93,7 @@ TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
         "a,.,5",       "a,1 5,5",    "a,+-1,5", "a,1,5.0",   "a,1,+-5",  "a,1,2147483648"};
     for (const std::string_view line : lines) {
         startWith("ok,1,5\r\n\r\n" + std::string(line) + "\r\nok2,2,5\r\nbad\r\n");
-        EXPECT_EQ(state.rowCount, 93) << line;
+        EXPECT_EQ(units.rowCount, 93) << line;
         EXPECT_EQ(row(93).abbreviation, "ok2") << line;
         EXPECT_EQ(sink.messages, Messages{malformedOn(3)}) << line;
     }
@@ -102,12 +101,12 @@ TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
 
 TEST_F(UserConversionFileTest, BlankOrUnreadableFileGivesNoRowsAndNoMessage) {
     startWith("\r\n\n  \r\n");
-    EXPECT_EQ(state.rowCount, 91);
+    EXPECT_EQ(units.rowCount, 91);
     EXPECT_TRUE(sink.messages.empty());
     std::filesystem::remove(fileName());
     std::filesystem::create_directory(fileName());
     restart();
-    EXPECT_EQ(state.rowCount, 91);
+    EXPECT_EQ(units.rowCount, 91);
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -117,15 +116,15 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
         records += "u" + std::to_string(number) + ", " + std::to_string(number) + " , 5 \r\n";
     }
     startWith(records + "\r\n");
-    EXPECT_EQ(state.rowCount, 100);
+    EXPECT_EQ(units.rowCount, 100);
     EXPECT_TRUE(sink.messages.empty());
 
     for (int number = 0; number < 10000; ++number) {
         records += "r, 1 , 5 \r\n";
     }
     startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records);
-    EXPECT_EQ(state.rowCount, 100);
-    EXPECT_EQ(state.userRowCount, 9);
+    EXPECT_EQ(units.rowCount, 100);
+    EXPECT_EQ(units.userRowCount, 9);
     EXPECT_EQ(row(100).abbreviation, "u9");
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), kTableFull}));
 }
@@ -133,15 +132,15 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
 TEST_F(UserConversionFileTest, Windows1250FileIsReadAndAppendedInItsEncoding) {
     const std::string original = "\xD8\xE1\x64, 2 , 5 \r\nk\xF9\xF2, 3 , 544 \r\n";
     startWith(original);
-    ASSERT_EQ(state.rowCount, 93);
-    expectRow(92, {"Řád", 2, 5, 3});
-    EXPECT_EQ(findUnitRow(state, "KŮŇ"), 93);
+    ASSERT_EQ(units.rowCount, 93);
+    expectRow(92, {"Řád", 2, 5});
+    EXPECT_EQ(findUnitRow(units, "KŮŇ"), 93);
 
     EXPECT_TRUE(append("měřič", 0.25, 5));
     EXPECT_FALSE(append("šipka→", 1, 5));
     EXPECT_EQ(directory.read("Prevody.kfc"), original + "m\xEC\xF8i\xE8, 0.25 , 5 \r\n");
     restart();
-    ASSERT_EQ(state.rowCount, 94);
+    ASSERT_EQ(units.rowCount, 94);
     EXPECT_EQ(row(94).abbreviation, "měřič");
 }
 
@@ -156,7 +155,7 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSameOrCannot
     EXPECT_FALSE(append("versta", 1066.8, 5));
     EXPECT_TRUE(std::filesystem::is_directory(fileName()));
     // Not even root may create files in /proc, so it stands for a read-only program directory.
-    EXPECT_FALSE(appendUserConversionRecord("/proc/Prevody.kfc", {"versta", 1066.8, 5, 6}));
+    EXPECT_FALSE(appendUserConversionRecord("/proc/Prevody.kfc", {"versta", 1066.8, 5}));
 }
 
 } // namespace

@@ -47,8 +47,8 @@ private slots:
         QCOMPARE(T_Zkratky->currentRow(), 0);
 
         T_Zkratky->setCurrentRow(10);
-        QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
-        QVERIFY(vemlik::addUserUnit(program->state, "m", 1, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
         QVERIFY(activate(program->window.get()));
         QVERIFY(activate(T_Zkratky->window()));
         QCOMPARE(T_Zkratky->count(), 93);

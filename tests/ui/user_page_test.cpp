@@ -32,8 +32,8 @@ private:
         QCOMPARE(entry + ": " +
                      program->dialogs.messages.value(program->dialogs.messages.size() - 1),
                  entry + ": " + message);
-        QVERIFY2(program->state.userRowCount == 0 &&
-                     program->state.rowCount == vemlik::kBuiltInCount && entryCleared(),
+        QVERIFY2(program->state.units.userRowCount == 0 &&
+                     program->state.units.rowCount == vemlik::kBuiltInCount && entryCleared(),
                  qPrintable(entry));
     }
 
@@ -62,8 +62,8 @@ private slots:
     void onlyPermanentUnitsAreWrittenOnYesAndReadAtTheNextStart() {
         // The exponents at both ends of their range, and a negative factor, are taken.
         define(QStringLiteral("sah"), QStringLiteral("m5/s3"), QStringLiteral("-1.7"));
-        QCOMPARE(program->state.userRowCount, 1);
-        QCOMPARE(program->state.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
+        QCOMPARE(program->state.units.userRowCount, 1);
+        QCOMPARE(program->state.units.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
         QVERIFY(program->dialogs.questions.isEmpty() && entryCleared());
 
         QTest::keyClicks(Text9, QStringLiteral("ver"));
@@ -81,11 +81,11 @@ private slots:
                  QStringList({QStringLiteral("Převod versta bude zapsán do souboru"),
                               QStringLiteral("Převod sazen bude zapsán do souboru"),
                               QStringLiteral("Převod bod bude zapsán do souboru")}));
-        QCOMPARE(program->state.userRowCount, 4);
+        QCOMPARE(program->state.units.userRowCount, 4);
         QCOMPARE(program->directory.read("Prevody.kfc"),
                  std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
 
-        vemlik::EngineState again;
+        vemlik::UnitTable again;
         vemlik::initialiseEngine(again, program->messages, program->directory.directoryName());
         QCOMPARE(again.userRowCount, 2);
         QCOMPARE(again.rows[vemlik::kBuiltInCount + 2].dimensionCode, 54444444);
@@ -105,18 +105,18 @@ private slots:
         QFETCH(bool, readOnlyDirectory);
         if (readOnlyDirectory) {
             // Not even root may create files in /proc.
-            program->state.userFileName = "/proc/Prevody.kfc";
+            program->state.units.userFileName = "/proc/Prevody.kfc";
         } else {
-            std::filesystem::create_directory(program->state.userFileName);
+            std::filesystem::create_directory(program->state.units.userFileName);
         }
         program->click("Option2");
         QTRY_VERIFY(Text9->hasFocus());
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
-        QCOMPARE(program->state.userRowCount, 1);
+        QCOMPARE(program->state.units.userRowCount, 1);
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
                                             "ukončení programu!")
-                                 .arg(program->state.userFileName.c_str())));
+                                 .arg(program->state.units.userFileName.c_str())));
         QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
                  QStringLiteral("2133,60 m"));
     }
@@ -154,14 +154,14 @@ private slots:
     }
 
     void fullTableTakesNothingMore() {
-        while (program->state.rowCount < vemlik::kMaxRows) {
+        while (program->state.units.rowCount < vemlik::kMaxRows) {
             define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("2"));
         }
         define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2"));
         QCOMPARE(
             program->dialogs.messages,
             QStringList(QStringLiteral("Tabulka jednotek je plná, další převod nelze přidat!")));
-        QCOMPARE(program->state.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
+        QCOMPARE(program->state.units.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
         QVERIFY(entryCleared());
         QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
                  QStringLiteral("4,0000 m"));

@@ -6,15 +6,15 @@
 
 namespace vemlik::fuzzing {
 
-// The engine as the program starts it without user units; each input gets a fresh copy.
-inline const EngineState& pristineState() {
-    static const EngineState state = [] {
-        EngineState initialised;
+// The unit table as the program starts it without user units.
+inline const UnitTable& pristineUnits() {
+    static const UnitTable units = [] {
+        UnitTable initialised;
         DiscardingSink sink;
         initialiseEngine(initialised, sink, "/nonexistent-vemlik-directory");
         return initialised;
     }();
-    return state;
+    return units;
 }
 
 } // namespace vemlik::fuzzing
