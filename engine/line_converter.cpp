@@ -217,7 +217,7 @@ LineResult convertLine(const UnitTable& units, OperandState& operands, MessageSi
     operands.sourceText.clear();
     const std::string replaced = withSeparatorsReplaced(line);
     // Blanks after the last token end the line like its end, so they never make an item.
-    std::string_view remaining = withoutTrailingBlanks(withoutLeadingBlanks(replaced));
+    std::string_view remaining = withoutSurroundingBlanks(replaced);
     LineResult result;
     result.conversion = operands.conversion;
     double value = 0.0;

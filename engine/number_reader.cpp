@@ -196,13 +196,6 @@ std::string_view withoutSurroundingWhitespace(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::size_t digitsFrom(std::string_view text, std::size_t index) {
-    while (index < text.size() && isDecimalDigit(text[index])) {
-        ++index;
-    }
-    return index;
-}
-
 // Most numbers are written plainly: an optional "-", digits, perhaps a point with digits after
 // it, ended by the end of the text or by a character that (after any blanks) cannot continue
 // a number. Such a number is read straight from the text. Anything else, and numbers long
@@ -210,12 +203,12 @@ std::size_t digitsFrom(std::string_view text, std::size_t index) {
 std::optional<double> plainNumber(std::string_view text) {
     constexpr std::size_t kLongestPlain = 20;
     const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
-    std::size_t end = digitsFrom(text, start);
+    std::size_t end = digitsEnd(text, start);
     if (end == start) {
         return std::nullopt;
     }
     if (end < text.size() && text[end] == '.') {
-        const std::size_t fractionEnd = digitsFrom(text, end + 1);
+        const std::size_t fractionEnd = digitsEnd(text, end + 1);
         if (fractionEnd == end + 1) {
             return std::nullopt;
         }

@@ -2,23 +2,18 @@
 
 #include "built_in_units.h"
 #include "text_encoding.h"
+#include "text_scanning.h"
 #include "user_conversion_file.h"
 
 namespace vemlik {
 
 namespace {
 
-// Letters in either case; other bytes stay as they are.
-unsigned char asciiFolded(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 'A' && value <= 'Z' ? static_cast<unsigned char>(value | 0x20) : value;
-}
-
 // Both cases of a letter take the same bytes, and an ASCII character only ever equals an ASCII
 // one: texts equal in either case have the same size and, when it is ASCII, the same folded
 // first byte. All non-ASCII first bytes share one key.
 std::uint32_t lookupKey(std::string_view text) {
-    const unsigned char first = text.empty() ? 0 : asciiFolded(text.front());
+    const auto first = static_cast<unsigned char>(text.empty() ? 0 : asciiLower(text.front()));
     return static_cast<std::uint32_t>(text.size() << 8) | (first < 0x80 ? first : 0x80u);
 }
 

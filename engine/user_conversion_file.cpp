@@ -55,10 +55,6 @@ std::optional<std::string> readWholeFile(const std::string& fileName) {
     return contents;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    return withoutTrailingBlanks(withoutLeadingBlanks(text));
-}
-
 // Takes the next line off the text; the line end (LF, or CR LF) is not part of it.
 std::string_view takeLine(std::string_view& text) {
     const std::size_t end = text.find('\n');
@@ -68,13 +64,6 @@ std::string_view takeLine(std::string_view& text) {
         line.remove_suffix(1);
     }
     return line;
-}
-
-std::size_t skipDigits(std::string_view text, std::size_t index) {
-    while (index < text.size() && isDecimalDigit(text[index])) {
-        ++index;
-    }
-    return index;
 }
 
 std::string_view withoutPlusSign(std::string_view number) {
@@ -90,16 +79,16 @@ std::size_t skipSign(std::string_view text, std::size_t index) {
 
 bool isInteger(std::string_view text) {
     const std::size_t digitsStart = skipSign(text, 0);
-    return digitsStart < text.size() && skipDigits(text, digitsStart) == text.size();
+    return digitsStart < text.size() && digitsEnd(text, digitsStart) == text.size();
 }
 
 // Optional sign, digits with at most one decimal point, optional exponent: E or e, an
 // optional sign and digits.
 bool isDecimalNumber(std::string_view text) {
     const std::size_t integerStart = skipSign(text, 0);
-    const std::size_t integerEnd = skipDigits(text, integerStart);
+    const std::size_t integerEnd = digitsEnd(text, integerStart);
     const bool point = integerEnd < text.size() && text[integerEnd] == '.';
-    const std::size_t fractionEnd = point ? skipDigits(text, integerEnd + 1) : integerEnd;
+    const std::size_t fractionEnd = point ? digitsEnd(text, integerEnd + 1) : integerEnd;
     const std::size_t digitCount = fractionEnd - integerStart - (point ? 1 : 0);
     if (digitCount == 0) {
         return false;
@@ -112,7 +101,7 @@ bool isDecimalNumber(std::string_view text) {
 }
 
 std::optional<double> readFactor(std::string_view field) {
-    const std::string_view number = trimBlanks(field);
+    const std::string_view number = withoutSurroundingBlanks(field);
     if (!isDecimalNumber(number)) {
         return std::nullopt;
     }
@@ -126,7 +115,7 @@ std::optional<double> readFactor(std::string_view field) {
 }
 
 std::optional<std::int32_t> readDimensionCode(std::string_view field) {
-    const std::string_view number = trimBlanks(field);
+    const std::string_view number = withoutSurroundingBlanks(field);
     if (!isInteger(number)) {
         return std::nullopt;
     }
@@ -153,7 +142,7 @@ bool holdsControlCharacter(std::string_view text) {
 
 // An abbreviation that a record carries and gives back unchanged.
 bool isStorableAbbreviation(std::string_view abbreviation) {
-    return !abbreviation.empty() && trimBlanks(abbreviation) == abbreviation &&
+    return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
            abbreviation.find(',') == std::string_view::npos &&
            !holdsControlCharacter(abbreviation) &&
            characterCount(abbreviation) <=
@@ -169,7 +158,7 @@ std::optional<FileRecord> readRecord(std::string_view line) {
         return std::nullopt;
     }
     FileRecord record;
-    record.abbreviation = trimBlanks(line.substr(0, firstComma));
+    record.abbreviation = withoutSurroundingBlanks(line.substr(0, firstComma));
     const std::optional<double> factor =
         readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1));
     const std::optional<std::int32_t> code = readDimensionCode(line.substr(secondComma + 1));
@@ -232,7 +221,7 @@ int readUserConversionFile(UnitTable& units, MessageSink& messages) {
     bool tableFull = false;
     for (std::size_t lineNumber = 1; !rest.empty() && !tableFull; ++lineNumber) {
         const std::string_view line = takeLine(rest);
-        if (trimBlanks(line).empty()) {
+        if (withoutSurroundingBlanks(line).empty()) {
             continue;
         }
         const std::optional<FileRecord> record = readRecord(line);
