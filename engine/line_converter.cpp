@@ -120,38 +120,46 @@ Item readItem(OperandState& operands, MessageSink& messages, std::string_view& r
     }
 }
 
-// Factor, offset and vector of one operand text; the offset is 0 except for the scales.
-// False when the unit's factor or exponents left their range.
-bool evaluateOperand(const UnitTable& units, MessageSink& messages, const std::string& text,
-                     bool isSource, Operand& operand, LineResult& result) {
+// An item without units leaves its value as it is.
+constexpr Conversion kUnconverted{{1.0, 0.0, {}}, {1.0, 0.0, {}}};
+
+// What one operand text evaluates to; the offset is 0 except for the scales.
+struct EvaluatedOperand {
+    Operand operand;
+    bool withinRange = true; // false when the unit's factor or exponents left their range
+    bool unknownName = false;
+};
+
+EvaluatedOperand evaluateOperand(const UnitTable& units, MessageSink& messages,
+                                 std::string_view text, bool isSource) {
+    EvaluatedOperand evaluated;
     if (const std::optional<TemperatureScale> scale = temperatureScale(text)) {
-        decodeDimensionCode(kKelvinCode, operand.vector);
-        operand.factor = scale->factor;
-        operand.offset = isSource ? scale->sourceOffset : scale->targetOffset;
-        return true;
+        decodeDimensionCode(kKelvinCode, evaluated.operand.vector);
+        evaluated.operand.factor = scale->factor;
+        evaluated.operand.offset = isSource ? scale->sourceOffset : scale->targetOffset;
+        return evaluated;
     }
     const UnitExpressionValue value = parseUnitExpression(units, messages, text);
-    operand.factor = value.factor;
-    operand.vector = value.vector;
-    if (value.unknownName) {
-        result.errorFlag = kUnknownUnit;
-    }
-    return value.withinRange;
+    evaluated.operand = {value.factor, 0.0, value.vector};
+    evaluated.withinRange = value.withinRange;
+    evaluated.unknownName = value.unknownName;
+    return evaluated;
 }
 
 // Nothing when a unit is out of range: no value converted with it would be right. The source
 // is evaluated first, so that its unknown names are reported first.
 std::optional<double> convertValue(const UnitTable& units, const OperandState& operands,
                                    MessageSink& messages, double value, LineResult& result) {
-    Conversion& conversion = result.conversion;
-    const bool sourceWithinRange =
-        evaluateOperand(units, messages, operands.sourceText, true, conversion.source, result);
-    const bool targetWithinRange =
-        evaluateOperand(units, messages, operands.targetText, false, conversion.target, result);
-    if (!sourceWithinRange || !targetWithinRange) {
+    const EvaluatedOperand source = evaluateOperand(units, messages, operands.sourceText, true);
+    const EvaluatedOperand target = evaluateOperand(units, messages, operands.targetText, false);
+    result.conversion = {target.operand, source.operand};
+    if (source.unknownName || target.unknownName) {
+        result.errorFlag = kUnknownUnit;
+    }
+    if (!source.withinRange || !target.withinRange) {
         return std::nullopt;
     }
-    return conversion.apply(value);
+    return result.conversion.apply(value);
 }
 
 bool fitsSinglePrecision(double value) {
@@ -200,7 +208,7 @@ void checkDimensions(MessageSink& messages, LineResult& result) {
 
 void evaluateItem(const UnitTable& units, OperandState& operands, MessageSink& messages,
                   const Item& item, double value, std::size_t itemNumber, LineResult& result) {
-    result.conversion = Conversion{{1.0, 0.0, {}}, {1.0, 0.0, {}}};
+    result.conversion = kUnconverted;
     const std::optional<double> converted =
         item.tokenMask == 0 ? value : convertValue(units, operands, messages, value, result);
     storeResult(operands, messages, itemNumber, converted, result);
