@@ -22,25 +22,26 @@ struct MagnitudeClass {
     bool exponentAlwaysSigned;
 };
 
+struct MagnitudeBound {
+    double above;
+    MagnitudeClass form;
+};
+
 // Tried from the top; each threshold is the double nearest to the decimal written.
+constexpr std::array<MagnitudeBound, 6> kMagnitudeBounds = {{
+    {9999.0, {Notation::Scientific, 4, true}},
+    {99.99, {Notation::Fixed, 2, false}},
+    {9.999, {Notation::Fixed, 3, false}},
+    {0.9999, {Notation::Fixed, 4, false}},
+    {0.09999, {Notation::Fixed, 5, false}},
+    {0.009999, {Notation::Fixed, 6, false}},
+}};
+
 MagnitudeClass magnitudeClass(double magnitude) {
-    if (magnitude > 9999.0) {
-        return {Notation::Scientific, 4, true};
-    }
-    if (magnitude > 99.99) {
-        return {Notation::Fixed, 2, false};
-    }
-    if (magnitude > 9.999) {
-        return {Notation::Fixed, 3, false};
-    }
-    if (magnitude > 0.9999) {
-        return {Notation::Fixed, 4, false};
-    }
-    if (magnitude > 0.09999) {
-        return {Notation::Fixed, 5, false};
-    }
-    if (magnitude > 0.009999) {
-        return {Notation::Fixed, 6, false};
+    for (const MagnitudeBound& bound : kMagnitudeBounds) {
+        if (magnitude > bound.above) {
+            return bound.form;
+        }
     }
     return {Notation::Scientific, 4, false};
 }

@@ -150,7 +150,7 @@ void BlockPage::convertValue() {
         dialogs_.showMessage(QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!"));
         return;
     }
-    if (!results_.isOpen() && saveTableBox_->isChecked() && !results_.open(kResultsFilter)) {
+    if (saveTableBox_->isChecked() && !results_.open(kResultsFilter)) {
         // Unchecked without the usual move to Text3: the user goes on typing values.
         const QSignalBlocker blocker(saveTableBox_);
         saveTableBox_->setChecked(false);

@@ -117,7 +117,7 @@ void SinglePage::showErrorMarker(const QString& marker) {
 }
 
 void SinglePage::convert() {
-    if (!results_.isOpen() && chkSoubj_->isChecked() && !results_.open(kResultsFilter)) {
+    if (chkSoubj_->isChecked() && !results_.open(kResultsFilter)) {
         chkSoubj_->setChecked(false);
     }
     const QString line = Text1_->text();
