@@ -29,6 +29,12 @@ const Invocation kInvocations[] = {
     {kComma,
      "36 km/h\n5 xyz*m\n36 km/h\n",
      {"10,000 m/s\nCHYBA !\n10,000 m/s\n", "řádek 2: Neznamy rozmer!: xyz\n", 1}},
+    // The first item's value with the line's target unit, or else the result unit of its last
+    // item; nothing after an inconsistency or a result out of range.
+    {kComma,
+     "C 100 F\n5 km; 3 min\nm 5 s\n1e999 m\n",
+     {"37,778 C\n5000,00 s\nCHYBA !\nCHYBA !\n",
+      "řádek 3: Nekonzistentni jednotky!   m :  1  0\nřádek 4: Výsledek je mimo rozsah!\n", 1}},
     // The missing blank is told but is no error: the value is shown and the run succeeds.
     {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
     {{}, "36 km/h\n", {"10.000 m/s\n", "", 0}},
