@@ -7,6 +7,7 @@
 
 namespace vemlik {
 
+// What a line converted to.
 struct LineResult {
     float firstValue = 0; // of the first item; after an empty line, the one the lines before left
     std::int16_t errorFlag = kNoError; // the last fault of any item

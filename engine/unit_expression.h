@@ -7,6 +7,7 @@
 
 namespace vemlik {
 
+// What a unit expression stands for in SI base units.
 struct UnitExpressionValue {
     double factor = 1.0;
     DimensionVector vector{};
