@@ -10,13 +10,8 @@ namespace {
 
 using namespace vemlik;
 
-class DiscardedMessages : public MessageSink {
-public:
-    void showMessage(std::string_view) override {}
-};
-
 void convertLine(benchmark::State& benchmarkState, std::string_view line) {
-    DiscardedMessages messages;
+    DiscardingSink messages;
     const auto units = std::make_unique<UnitTable>();
     initialiseEngine(*units, messages, "/nonexistent/");
     OperandState operands;
@@ -27,7 +22,7 @@ void convertLine(benchmark::State& benchmarkState, std::string_view line) {
 }
 
 void initialise(benchmark::State& benchmarkState) {
-    DiscardedMessages messages;
+    DiscardingSink messages;
     const auto units = std::make_unique<UnitTable>();
     for (auto _ : benchmarkState) {
         initialiseEngine(*units, messages, "/nonexistent/");

@@ -9,11 +9,6 @@ namespace vemlik::cli {
 
 namespace {
 
-class DiscardedMessages : public MessageSink {
-public:
-    void showMessage(std::string_view) override {}
-};
-
 void replaceUserRows(UnitTable& units, OutputBuffer& errors, const std::string& fileName) {
     units.userRowCount = 0;
     units.rowCount = units.builtInCount;
@@ -34,7 +29,7 @@ void setUpUnitTable(UnitTable& units, OutputBuffer& errors,
     }
     // Initialisation always reads the file beside the executable; a named file replaces
     // whatever it found there.
-    DiscardedMessages ignored;
+    DiscardingSink ignored;
     initialiseEngine(units, ignored, directory.value_or("/"));
     if (userFile) {
         replaceUserRows(units, errors, *userFile);

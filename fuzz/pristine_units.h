@@ -1,7 +1,7 @@
 #pragma once
 
-#include "discarding_sink.h"
 #include "engine_state.h"
+#include "message_sink.h"
 #include "unit_table.h"
 
 namespace vemlik::fuzzing {

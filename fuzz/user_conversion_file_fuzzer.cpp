@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(file);
 
     vemlik::UnitTable units = vemlik::fuzzing::pristineUnits();
-    vemlik::fuzzing::DiscardingSink sink;
+    vemlik::DiscardingSink sink;
     units.userFileName = scratchFileName();
     vemlik::readUserConversionFile(units, sink);
     std::remove(scratchFileName().c_str());
