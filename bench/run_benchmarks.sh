@@ -23,6 +23,9 @@ if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^window_startup_bench
 fi
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 
+# The figures never depend on the units kept by whoever runs them.
+export HOME="$work" XDG_DATA_HOME="$work/data"
+
 now_ns() { date +%s%N; }
 per_second() { awk -v n="$1" -v ns="$2" 'BEGIN { printf "%.0f", n / (ns / 1e9) }'; }
 
@@ -88,3 +91,19 @@ if [[ -x "$build/bench/window_startup_benchmark" ]]; then
     done | sort -n -k1,1 | sed -n 6p |
         awk '{ printf "main window shown, event loop idle: %s ms, resident: %s MB\n", $1, $2 }'
 fi
+
+echo
+echo "== Reading a 1 GB Prevody.kfc at start (vemlik-cli --prevody, /usr/bin/time -v)"
+big="$work/Prevody.kfc"
+for kind in "random bytes" "malformed records" "valid records"; do
+    case "$kind" in
+    "random bytes") head -c 1G /dev/urandom >"$big" ;;
+    # yes ends by SIGPIPE when head has enough.
+    "malformed records") (yes $'sáh, 1.7 , x \r' || true) | head -c 1G >"$big" ;;
+    "valid records") (yes $'sáh, 1.7 , 5 \r' || true) | head -c 1G >"$big" ;;
+    esac
+    /usr/bin/time -v "$cli" --prevody "$big" </dev/null 2>&1 >/dev/null |
+        awk -v kind="$kind" -F': ' '/Elapsed/ { time = $2 } /Maximum resident/ { kb = $2 }
+            END { printf "%-18s %s, resident %.1f MB\n", kind, time, kb / 1024 }'
+done
+rm -f "$big"

@@ -11,7 +11,7 @@ struct Options {
     bool versionWanted = false;
     // Empty: the locale's decimal separator.
     std::string decimalSeparator;
-    // Replaces Prevody.kfc beside the executable.
+    // Replaces the user's Prevody.kfc.
     std::optional<std::string> userFile;
     // Empty: standard input.
     std::vector<std::string> inputFiles;

@@ -5,6 +5,7 @@
 #include "line_reader.h"
 #include "locale_separator.h"
 #include "output_buffer.h"
+#include "system_file.h"
 #include "unit_table_setup.h"
 
 #include <cerrno>
@@ -62,16 +63,16 @@ bool openInputs(const Options& options, OutputBuffer& errors, std::vector<LineRe
     return allOpened;
 }
 
-bool userFileReadable(const Options& options, OutputBuffer& errors) {
+// Opened once and handed on, as a pipe gives its lines to one reader only.
+bool openUserFile(const Options& options, OutputBuffer& errors, SystemFile& userFile) {
     if (!options.userFile) {
         return true;
     }
-    const int fileDescriptor = openForReading(*options.userFile);
-    if (fileDescriptor < 0) {
+    userFile = SystemFile::openForReading(*options.userFile, SystemFile::Kinds::anyReadable);
+    if (!userFile.isOpen()) {
         reportUnreadable(errors, *options.userFile, errno);
         return false;
     }
-    ::close(fileDescriptor);
     return true;
 }
 
@@ -81,10 +82,10 @@ int reportUnwritable(OutputBuffer& errors) {
     return kCannotRun;
 }
 
-int convertInputs(const Options& options, std::vector<LineReader>& inputs, OutputBuffer& output,
-                  OutputBuffer& errors) {
+int convertInputs(const Options& options, std::vector<LineReader>& inputs, SystemFile& userFile,
+                  OutputBuffer& output, OutputBuffer& errors) {
     const auto units = std::make_unique<UnitTable>();
-    setUpUnitTable(*units, errors, options.userFile);
+    setUpUnitTable(*units, errors, options.userFile, userFile);
     const std::string separator =
         options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
     BatchConversion batch(*units, separator, output, errors);
@@ -126,11 +127,12 @@ int run(const std::vector<std::string>& arguments) {
     }
     std::vector<LineReader> inputs;
     const bool inputsOpened = openInputs(commandLine.options, errors, inputs);
-    if (!userFileReadable(commandLine.options, errors) || !inputsOpened) {
+    SystemFile userFile;
+    if (!openUserFile(commandLine.options, errors, userFile) || !inputsOpened) {
         errors.flush();
         return kCannotRun;
     }
-    return convertInputs(commandLine.options, inputs, output, errors);
+    return convertInputs(commandLine.options, inputs, userFile, output, errors);
 }
 
 // Written without allocating, since running out of memory is the likely cause.
@@ -143,6 +145,7 @@ int reportFailedRun(std::string_view message) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ignoreBrokenPipes();
 #ifdef __GLIBC__
     // Blocks for long lines go back to the system when freed instead of staying resident.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);

@@ -1,42 +1,28 @@
 #include "unit_table_setup.h"
 
 #include "executable_directory.h"
+#include "line_stream.h"
 #include "stderr_messages.h"
 #include "unit_table.h"
 #include "user_conversion_file.h"
+#include "user_file_location.h"
 
 namespace vemlik::cli {
 
-namespace {
-
-void replaceUserRows(UnitTable& units, OutputBuffer& errors, const std::string& fileName) {
-    units.userRowCount = 0;
-    units.rowCount = units.builtInCount;
-    units.userFileName = fileName;
-    FileMessages messages(errors, fileName);
-    readUserConversionFile(units, messages);
-}
-
-} // namespace
-
 void setUpUnitTable(UnitTable& units, OutputBuffer& errors,
-                    const std::optional<std::string>& userFile) {
-    const std::optional<std::string> directory = executableDirectory();
-    if (directory && !userFile) {
-        FileMessages messages(errors, *directory + kUserConversionFileName);
-        initialiseEngine(units, messages, *directory);
+                    const std::optional<std::string>& userFileName, SystemFile& userFile) {
+    if (!userFileName) {
+        // An unknown directory leaves only the user's data folder to look in.
+        const std::string directory = executableDirectory().value_or("");
+        FileMessages messages(errors, userConversionFileName(directory));
+        initialiseEngine(units, messages, directory);
         return;
     }
-    // Initialisation always reads the file beside the executable; a named file replaces
-    // whatever it found there.
-    DiscardingSink ignored;
-    initialiseEngine(units, ignored, directory.value_or("/"));
-    if (userFile) {
-        replaceUserRows(units, errors, *userFile);
-    } else {
-        units.userRowCount = 0;
-        units.rowCount = units.builtInCount;
-    }
+    fillBuiltInUnits(units);
+    units.userFileName = *userFileName;
+    FileMessages messages(errors, *userFileName);
+    LineStream lines(userFile);
+    addUserRecords(units, messages, lines);
 }
 
 } // namespace vemlik::cli

@@ -2,102 +2,120 @@
 
 #include "text_encoding.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
-#include <filesystem>
+#include <cstddef>
 #include <optional>
-#include <system_error>
 
 namespace vemlik {
 
 namespace {
 
-// Bytes at the end of a chunk that begin a character the next chunk completes.
-std::size_t unfinishedTail(std::string_view chunk) {
-    const std::size_t lookBack = std::min<std::size_t>(chunk.size(), 3);
-    for (std::size_t back = 1; back <= lookBack; ++back) {
-        const auto byte = static_cast<unsigned char>(chunk[chunk.size() - back]);
-        if ((byte & 0xC0u) == 0x80u) {
-            continue;
+// Follows a file's bytes line by line and judges each non-ASCII line as UTF-8 or not, by the
+// rules of isValidUtf8 (no overlong forms, no surrogates, nothing above U+10FFFF), without
+// holding a line: a line may be as long as the file.
+class LineEncodings {
+public:
+    void take(std::string_view bytes) {
+        for (const char byte : bytes) {
+            if (byte == '\n' || byte == '\r') {
+                endLine();
+            } else {
+                follow(static_cast<unsigned char>(byte));
+            }
         }
-        const std::size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return needed > back ? back : 0;
     }
-    return 0;
-}
+    void endLine() {
+        if (nonAscii_) {
+            (valid_ && awaited_ == 0 ? utf8Seen_ : windows1250Seen_) = true;
+        }
+        nonAscii_ = false;
+        valid_ = true;
+        awaited_ = 0;
+    }
+    bool windows1250() const { return windows1250Seen_ && !utf8Seen_; }
 
-// Only the present contents of a regular file count: a device such as /dev/full reads
-// without end.
-bool holdsWindows1250(const std::string& fileName) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) {
-        return false;
-    }
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    std::array<char, 65536> buffer;
-    std::size_t carried = 0;
-    bool valid = true;
-    while (valid) {
-        const std::size_t count =
-            std::fread(buffer.data() + carried, 1, buffer.size() - carried, file);
-        if (count == 0) {
-            valid = carried == 0;
-            break;
+private:
+    void follow(unsigned char byte) {
+        if (awaited_ > 0) {
+            valid_ = valid_ && byte >= low_ && byte <= high_;
+            --awaited_;
+            low_ = 0x80;
+            high_ = 0xBF;
+        } else if (byte >= 0x80) {
+            nonAscii_ = true;
+            startCharacter(byte);
         }
-        const std::string_view chunk(buffer.data(), carried + count);
-        const std::size_t tail = unfinishedTail(chunk);
-        valid = isValidUtf8(chunk.substr(0, chunk.size() - tail));
-        std::memmove(buffer.data(), chunk.data() + chunk.size() - tail, tail);
-        carried = tail;
     }
-    std::fclose(file);
-    return !valid;
+    // The continuation bytes a lead byte awaits, and the range of the first of them.
+    void startCharacter(unsigned char lead) {
+        awaited_ = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+        low_ = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        high_ = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        valid_ = valid_ && lead >= 0xC2 && lead <= 0xF4;
+    }
+
+    bool nonAscii_ = false;
+    bool valid_ = true;
+    int awaited_ = 0;
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+    bool utf8Seen_ = false;
+    bool windows1250Seen_ = false;
+};
+
+struct PresentContents {
+    bool windows1250 = false;
+    bool endsMidLine = false;
+};
+
+// Only the contents of a regular file count: a device such as /dev/full reads without end.
+PresentContents presentContents(const std::string& fileName) {
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::regularOnly);
+    std::array<char, 65536> buffer;
+    LineEncodings lines;
+    std::optional<char> lastByte;
+    std::ptrdiff_t count = 0;
+    while (file.isOpen() && (count = file.read(buffer.data(), buffer.size())) > 0) {
+        lines.take(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+        lastByte = buffer[static_cast<std::size_t>(count) - 1];
+    }
+    lines.endLine();
+    return {lines.windows1250(), lastByte && *lastByte != '\n'};
 }
 
 } // namespace
 
-TextFileAppender::~TextFileAppender() {
-    close();
-}
-
 bool TextFileAppender::open(const std::string& fileName) {
-    close();
-    file_ = std::fopen(fileName.c_str(), "ab");
-    if (file_ == nullptr) {
+    file_ = SystemFile::openForAppending(fileName);
+    if (!file_.isOpen()) {
         return false;
     }
-    // Unbuffered, so that a failed write leaves nothing behind to reach the file later.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-    windows1250_ = holdsWindows1250(fileName);
+    const PresentContents contents = presentContents(fileName);
+    windows1250_ = contents.windows1250;
+    endsMidLine_ = contents.endsMidLine;
     return true;
 }
 
-bool TextFileAppender::append(std::string_view text) {
-    if (file_ == nullptr || !isValidUtf8(text)) {
-        return false;
+AppendOutcome TextFileAppender::append(std::string_view text) {
+    if (!file_.isOpen() || !isValidUtf8(text)) {
+        return AppendOutcome::failed;
+    }
+    if (!file_.stillNamed()) {
+        return AppendOutcome::fileGone;
     }
     std::optional<std::string> encoded;
     if (windows1250_) {
         encoded = utf8ToWindows1250(text);
         if (!encoded) {
-            return false;
+            return AppendOutcome::failed;
         }
         text = *encoded;
     }
-    std::clearerr(file_);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file_) == text.size();
-    return std::fflush(file_) == 0 && written;
-}
-
-void TextFileAppender::close() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (!file_.appendWhole(text)) {
+        return AppendOutcome::failed;
     }
+    endsMidLine_ = text.empty() ? endsMidLine_ : text.back() != '\n';
+    return AppendOutcome::written;
 }
 
 } // namespace vemlik

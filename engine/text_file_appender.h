@@ -1,32 +1,35 @@
 #pragma once
 
-#include <cstdio>
+#include "system_file.h"
+
 #include <string>
 #include <string_view>
 
 namespace vemlik {
 
-// A text file open for appending. Text is written in the encoding the file already has:
-// Windows-1250 when its present contents are not valid UTF-8, UTF-8 otherwise (also for a
-// new or empty file). Every append is encoded whole first, written at once and flushed, so a
-// text that the encoding cannot carry is refused before anything is written.
+enum class AppendOutcome { written, failed, fileGone };
+
+// A text file open for appending: a regular file or a character device, never a FIFO or a
+// socket. Text is written in the encoding the file already has: Windows-1250 when every
+// non-ASCII line of its present contents is Windows-1250, UTF-8 otherwise (also for a new or
+// empty file). Every append is encoded whole first, then written at once and synced to the
+// disk; a text that the encoding cannot carry is refused before anything is written, and a
+// failed write leaves the file as it was.
 class TextFileAppender {
 public:
-    TextFileAppender() = default;
-    TextFileAppender(const TextFileAppender&) = delete;
-    TextFileAppender& operator=(const TextFileAppender&) = delete;
-    ~TextFileAppender();
-
     // Opens the file at its end, creating it when missing. False when it cannot be opened.
     bool open(const std::string& fileName);
-    // False when the text cannot be encoded or the write or flush fails.
-    bool append(std::string_view text);
-    void close();
-    bool isOpen() const { return file_ != nullptr; }
+    // fileGone, with nothing written, once the file was deleted while open.
+    AppendOutcome append(std::string_view text);
+    void close() { file_.close(); }
+    bool isOpen() const { return file_.isOpen(); }
+    // The file's present contents end in something other than LF.
+    bool endsMidLine() const { return endsMidLine_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    SystemFile file_;
     bool windows1250_ = false;
+    bool endsMidLine_ = false;
 };
 
 } // namespace vemlik

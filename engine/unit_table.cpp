@@ -4,6 +4,7 @@
 #include "text_encoding.h"
 #include "text_scanning.h"
 #include "user_conversion_file.h"
+#include "user_file_location.h"
 
 namespace vemlik {
 
@@ -26,8 +27,7 @@ void fillRow(UnitTable& units, int number, std::string_view abbreviation, double
 
 } // namespace
 
-void initialiseEngine(UnitTable& units, MessageSink& messages,
-                      const std::string& applicationDirectory) {
+void fillBuiltInUnits(UnitTable& units) {
     units.builtInCount = kBuiltInCount;
     for (int row = 1; row <= kBuiltInCount; ++row) {
         const BuiltInUnit& unit = kBuiltInUnits[static_cast<std::size_t>(row - 1)];
@@ -35,12 +35,16 @@ void initialiseEngine(UnitTable& units, MessageSink& messages,
     }
     units.userRowCount = 0;
     units.rowCount = units.builtInCount;
+}
 
-    units.userFileName = applicationDirectory;
-    if (!units.userFileName.empty() && units.userFileName.back() != '/') {
-        units.userFileName += '/';
+void initialiseEngine(UnitTable& units, MessageSink& messages,
+                      const std::string& applicationDirectory) {
+    fillBuiltInUnits(units);
+    std::string directory = applicationDirectory;
+    if (!directory.empty() && directory.back() != '/') {
+        directory += '/';
     }
-    units.userFileName += kUserConversionFileName;
+    units.userFileName = userConversionFileName(directory);
     readUserConversionFile(units, messages);
 }
 

@@ -11,8 +11,11 @@ namespace vemlik {
 
 inline constexpr const char* kUserConversionFileName = "Prevody.kfc";
 
-// Fills the built-in rows and reads Prevody.kfc from the application directory into the rows
-// that follow.
+// The table before any user file is read: the built-in rows and no user rows.
+void fillBuiltInUnits(UnitTable& units);
+
+// The built-in rows, then the records of the user's Prevody.kfc (beside the executable or in
+// the user's data folder) in the rows that follow.
 void initialiseEngine(UnitTable& units, MessageSink& messages,
                       const std::string& applicationDirectory);
 

@@ -1,5 +1,8 @@
 #include "user_conversion_file.h"
 
+#include "line_stream.h"
+#include "number_reader.h"
+#include "system_file.h"
 #include "text_encoding.h"
 #include "text_file_appender.h"
 #include "text_scanning.h"
@@ -9,12 +12,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 namespace vemlik {
 
@@ -31,41 +31,6 @@ struct FileRecord {
     std::int32_t dimensionCode = 0;
 };
 
-// Only a regular file is read: a device or a directory under the file's name gives nothing.
-std::optional<std::string> readWholeFile(const std::string& fileName) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) {
-        return std::nullopt;
-    }
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::string contents;
-    std::array<char, 65536> buffer;
-    std::size_t count = 0;
-    while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
-        contents.append(buffer.data(), count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return std::nullopt;
-    }
-    return contents;
-}
-
-// Takes the next line off the text; the line end (LF, or CR LF) is not part of it.
-std::string_view takeLine(std::string_view& text) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
 std::string_view withoutPlusSign(std::string_view number) {
     if (!number.empty() && number.front() == '+') {
         number.remove_prefix(1);
@@ -73,45 +38,9 @@ std::string_view withoutPlusSign(std::string_view number) {
     return number;
 }
 
-std::size_t skipSign(std::string_view text, std::size_t index) {
-    return index < text.size() && (text[index] == '+' || text[index] == '-') ? index + 1 : index;
-}
-
 bool isInteger(std::string_view text) {
-    const std::size_t digitsStart = skipSign(text, 0);
+    const std::size_t digitsStart = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     return digitsStart < text.size() && digitsEnd(text, digitsStart) == text.size();
-}
-
-// Optional sign, digits with at most one decimal point, optional exponent: E or e, an
-// optional sign and digits.
-bool isDecimalNumber(std::string_view text) {
-    const std::size_t integerStart = skipSign(text, 0);
-    const std::size_t integerEnd = digitsEnd(text, integerStart);
-    const bool point = integerEnd < text.size() && text[integerEnd] == '.';
-    const std::size_t fractionEnd = point ? digitsEnd(text, integerEnd + 1) : integerEnd;
-    const std::size_t digitCount = fractionEnd - integerStart - (point ? 1 : 0);
-    if (digitCount == 0) {
-        return false;
-    }
-    if (fractionEnd == text.size()) {
-        return true;
-    }
-    return (text[fractionEnd] == 'E' || text[fractionEnd] == 'e') &&
-           isInteger(text.substr(fractionEnd + 1));
-}
-
-std::optional<double> readFactor(std::string_view field) {
-    const std::string_view number = withoutSurroundingBlanks(field);
-    if (!isDecimalNumber(number)) {
-        return std::nullopt;
-    }
-    const std::string_view digits = withoutPlusSign(number);
-    double factor = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), factor);
-    if (error != std::errc{} || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return factor;
 }
 
 std::optional<std::int32_t> readDimensionCode(std::string_view field) {
@@ -149,7 +78,12 @@ bool isStorableAbbreviation(std::string_view abbreviation) {
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
-std::optional<FileRecord> readRecord(std::string_view line) {
+// The fields are split and the numbers read on the bytes as they are: commas, blanks, signs and
+// digits are the same bytes in both encodings, and most malformed lines fail there cheaply.
+// Only then is the encoding decided, for each line on its own, so that one line saved by an
+// old editor does not turn the file's UTF-8 abbreviations into other names: valid UTF-8 is
+// taken as it is, anything else as Windows-1250.
+std::optional<FileRecord> readRecord(std::string_view line, std::string& decoded) {
     const std::size_t firstComma = line.find(',');
     const std::size_t secondComma =
         firstComma == std::string_view::npos ? firstComma : line.find(',', firstComma + 1);
@@ -157,17 +91,23 @@ std::optional<FileRecord> readRecord(std::string_view line) {
         line.find(',', secondComma + 1) != std::string_view::npos) {
         return std::nullopt;
     }
-    FileRecord record;
-    record.abbreviation = withoutSurroundingBlanks(line.substr(0, firstComma));
-    const std::optional<double> factor =
-        readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1));
     const std::optional<std::int32_t> code = readDimensionCode(line.substr(secondComma + 1));
-    if (!isStorableAbbreviation(record.abbreviation) || !factor || !code) {
+    const std::optional<double> factor =
+        code ? parseRecordNumber(withoutSurroundingBlanks(
+                   line.substr(firstComma + 1, secondComma - firstComma - 1)))
+             : std::nullopt;
+    if (!factor) {
         return std::nullopt;
     }
-    record.factor = *factor;
-    record.dimensionCode = *code;
-    return record;
+    std::string_view abbreviation = withoutSurroundingBlanks(line.substr(0, firstComma));
+    if (!isValidUtf8(abbreviation)) {
+        decoded = windows1250ToUtf8(abbreviation);
+        abbreviation = decoded;
+    }
+    if (!isStorableAbbreviation(abbreviation)) {
+        return std::nullopt;
+    }
+    return FileRecord{abbreviation, *factor, *code};
 }
 
 std::string_view withoutByteOrderMark(std::string_view text) {
@@ -208,23 +148,20 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 
 } // namespace
 
-int readUserConversionFile(UnitTable& units, MessageSink& messages) {
-    std::optional<std::string> bytes = readWholeFile(units.userFileName);
-    if (!bytes) {
-        return 0;
-    }
-    const std::string text = isValidUtf8(*bytes) ? std::move(*bytes) : windows1250ToUtf8(*bytes);
-    std::string_view rest = withoutByteOrderMark(text);
-
+int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines) {
+    std::string decoded;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
     bool tableFull = false;
-    for (std::size_t lineNumber = 1; !rest.empty() && !tableFull; ++lineNumber) {
-        const std::string_view line = takeLine(rest);
-        if (withoutSurroundingBlanks(line).empty()) {
+    std::optional<LineStream::Line> line;
+    for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
+        const std::string_view text =
+            lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
+        if (!line->tooLong && withoutSurroundingBlanks(text).empty()) {
             continue;
         }
-        const std::optional<FileRecord> record = readRecord(line);
+        const std::optional<FileRecord> record =
+            line->tooLong ? std::nullopt : readRecord(text, decoded);
         if (!record) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
@@ -247,13 +184,30 @@ int readUserConversionFile(UnitTable& units, MessageSink& messages) {
     return recordsRead;
 }
 
+int readUserConversionFile(UnitTable& units, MessageSink& messages) {
+    SystemFile file =
+        SystemFile::openForReading(units.userFileName, SystemFile::Kinds::regularOnly);
+    if (!file.isOpen()) {
+        return 0;
+    }
+    LineStream lines(file);
+    return addUserRecords(units, messages, lines);
+}
+
 bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {
-    const std::optional<std::string> record = recordText(row);
-    if (!record) {
+    std::optional<std::string> record = recordText(row);
+    if (!record || !createFolderOf(fileName)) {
         return false;
     }
     TextFileAppender file;
-    return file.open(fileName) && file.append(*record);
+    if (!file.open(fileName)) {
+        return false;
+    }
+    // A last line without its line end would swallow the record, and both would be lost.
+    if (file.endsMidLine()) {
+        record->insert(0, "\r\n");
+    }
+    return file.append(*record) == AppendOutcome::written;
 }
 
 } // namespace vemlik

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine_state.h"
-#include "message_sink.h"
 #include "unit_table.h"
 
 namespace vemlik::fuzzing {
@@ -10,8 +9,7 @@ namespace vemlik::fuzzing {
 inline const UnitTable& pristineUnits() {
     static const UnitTable units = [] {
         UnitTable initialised;
-        DiscardingSink sink;
-        initialiseEngine(initialised, sink, "/nonexistent-vemlik-directory");
+        fillBuiltInUnits(initialised);
         return initialised;
     }();
     return units;

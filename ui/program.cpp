@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "desktop_identity.h"
+#include "system_file.h"
 #include "unit_table.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ EngineState startEngine(MessageSink& messages) {
     // name, so that window systems don't append it to the main window's own title.
     QApplication::setApplicationName(QStringLiteral("Vemlik"));
     announceDesktopIdentity();
+    ignoreBrokenPipes();
     EngineState state;
     initialiseEngine(state.units, messages,
                      QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');

@@ -9,7 +9,7 @@
 namespace vemlik {
 
 // The program as it starts: the one engine state, filled from the built-in units and the
-// Prevody.kfc beside the executable, the real dialogs, and the main window frmTitl (not yet
+// user's Prevody.kfc, the real dialogs, and the main window frmTitl (not yet
 // shown). Made once, after the QApplication; ending the program quits the application.
 class Program {
 public:

@@ -18,19 +18,23 @@ bool ResultsFile::open(const QString& filter) {
     }
     if (!appender_.open(QFile::encodeName(name).toStdString())) {
         dialogs_.showMessage(QStringLiteral("Soubor %1 nelze otevřít pro zápis!").arg(name));
+        // A name that no longer opens is forgotten, so that the next try asks for another.
+        fileName_.clear();
         return false;
     }
-    // Only a name that really opened is kept: after a failure the next try asks again.
     fileName_ = name;
     return true;
 }
 
 bool ResultsFile::append(std::string_view text) {
-    if (appender_.append(text)) {
+    const AppendOutcome outcome = appender_.append(text);
+    if (outcome == AppendOutcome::written) {
         return true;
     }
     close();
-    dialogs_.showMessage(QStringLiteral("Zápis do souboru %1 se nezdařil!").arg(fileName_));
+    dialogs_.showMessage(outcome == AppendOutcome::fileGone
+                             ? QStringLiteral("Soubor %1 již neexistuje!").arg(fileName_)
+                             : QStringLiteral("Zápis do souboru %1 se nezdařil!").arg(fileName_));
     return false;
 }
 

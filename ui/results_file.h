@@ -18,11 +18,12 @@ public:
     explicit ResultsFile(Dialogs& dialogs);
 
     // Opens the file for appending, showing the file dialog with this filter
-    // ("description|pattern") while no name has been accepted in this run. False when no
-    // file is open afterwards: no name given (silently), or the file cannot be opened.
+    // ("description|pattern") while no name is remembered. False when no file is open
+    // afterwards: no name given (silently), or the file cannot be opened, which forgets the
+    // name.
     bool open(const QString& filter);
-    // Appends UTF-8 text in the file's own encoding. A write that fails is reported, and the
-    // file is closed; false then.
+    // Appends UTF-8 text in the file's own encoding. A write that fails, or a file deleted
+    // while open, is reported, and the file is closed; false then.
     bool append(std::string_view text);
     void close();
 

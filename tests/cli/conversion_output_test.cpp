@@ -2,8 +2,16 @@
 // messages and the exit status.
 #include "cli_process.h"
 #include "identity.h"
+#include "private_home.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
 
 namespace vemlik::testing {
 
@@ -104,6 +112,65 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherIsNamed) {
         runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
         (CliRun{"CHYBA !\n0,60000 m\n", named + skipped + "řádek 1: Neznamy rozmer!: sah\n", 1}));
     EXPECT_EQ(directory.read("jine.kfc"), records);
+}
+
+// Installed, the tool reads the user's own units from the data folder that the window writes.
+TEST(CliUserUnits, UsersDataFolderWhenNoFileLiesBeside) {
+    const PrivateHome home;
+    home.writeUserFile("sah, 1.7 , 5 \r\n");
+    EXPECT_EQ(runCli(kComma, "m 1 sah\n"), (CliRun{"1,7000 m\n", "", 0}));
+}
+
+// Writes records into the FIFO for as long as a reader holds it open.
+void writeRecordsWhileRead(const std::string& fifo) {
+    int writer = -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (writer < 0 && std::chrono::steady_clock::now() < deadline) {
+        writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(writer < 0 ? 10 : 0));
+    }
+    ::fcntl(writer, F_SETFL, O_WRONLY);
+    const std::string record = "sah, 1.7 , 5 \r\n";
+    while (writer >= 0 && ::write(writer, record.data(), record.size()) > 0) {
+    }
+    ::close(writer);
+}
+
+// --prevody reads a pipe as a stream, and one without end up to the full table.
+TEST(CliUserUnits, NamedPipeIsReadUpToAFullTable) {
+    std::signal(SIGPIPE, SIG_IGN);
+    const TemporaryDirectory directory;
+    const std::string fifo = directory.fileName("jednotky");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer(writeRecordsWhileRead, fifo);
+    const CliRun run = runCli({"--separator", ",", "--prevody", fifo}, "m 1 sah\n");
+    writer.join();
+    EXPECT_EQ(run, (CliRun{"1,7000 m\n",
+                           fifo + ": Tabulka jednotek je plná, další převody ze souboru "
+                                  "Prevody.kfc nebyly načteny!\n",
+                           0}));
+}
+
+// Output into a pipe whose reader has gone is a failed write like any other, not the end of
+// the tool by a signal.
+TEST(CliOutput, PipeWithoutReaderIsAFailedWrite) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    ::close(ends[0]);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGPIPE, SIG_DFL);
+        const int input = ::open("/dev/null", O_RDONLY);
+        dup2(input, STDIN_FILENO);
+        dup2(ends[1], STDOUT_FILENO);
+        execl(VEMLIK_CLI_PATH, "vemlik-cli", "--help", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ::close(ends[1]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
 } // namespace

@@ -1,10 +1,16 @@
 #include "text_file_appender.h"
 
+#include "file_size_limit.h"
 #include "temporary_directory.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vemlik {
 namespace {
@@ -16,7 +22,7 @@ protected:
         TextFileAppender file;
         bool all = file.open(directory.fileName(name));
         for (const std::string_view text : texts) {
-            all = file.append(text) && all;
+            all = file.append(text) == AppendOutcome::written && all;
         }
         return all;
     }
@@ -45,12 +51,54 @@ TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheWholeFile) {
 
 TEST_F(TextFileAppenderTest, FailuresAreReported) {
     TextFileAppender file;
-    EXPECT_FALSE(file.append("nothing open"));
+    EXPECT_EQ(file.append("nothing open"), AppendOutcome::failed);
     EXPECT_FALSE(file.open(directory.fileName("missing/a.pre")));
     if (std::filesystem::exists("/dev/full")) {
         ASSERT_TRUE(file.open("/dev/full"));
-        EXPECT_FALSE(file.append("versta, 1066.8 , 5 \r\n"));
+        EXPECT_EQ(file.append("versta, 1066.8 , 5 \r\n"), AppendOutcome::failed);
     }
+}
+
+// A results file is in the file whole or not at all, also when the disk fills up during it.
+TEST_F(TextFileAppenderTest, FailedWriteLeavesTheFileAsItWas) {
+    directory.write("a.pre", "36 km/h       =  10,000 m/s\r\n");
+    {
+        const testing::FileSizeLimit diskFull(
+            std::filesystem::file_size(directory.path() / "a.pre") + 4);
+        EXPECT_FALSE(appendAll("a.pre", {"Převod z km/h na m/s\r\n36\t10,000\r\n \r\n"}));
+    }
+    EXPECT_EQ(directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+}
+
+// A FIFO without a reader would hold the window in open(), and one with a reader that goes
+// away would end the program at the next write. Refused at once; a device is still taken.
+TEST_F(TextFileAppenderTest, TakesOnlyRegularFilesAndCharacterDevices) {
+    const std::string fifo = directory.fileName("fifo.pre");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::future<bool> opened = std::async(std::launch::async, [&fifo] {
+        TextFileAppender file;
+        return file.open(fifo);
+    });
+    if (opened.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
+        // Let a blocked open go on, so that the test ends with its failure.
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        ADD_FAILURE() << "open waits for a reader of the FIFO";
+        opened.wait();
+        ::close(reader);
+    }
+    EXPECT_FALSE(opened.get());
+    TextFileAppender device;
+    EXPECT_TRUE(device.open("/dev/null"));
+    EXPECT_EQ(device.append("36 km/h\r\n"), AppendOutcome::written);
+}
+
+// A results file deleted while open (its folder removed) would swallow every later result.
+TEST_F(TextFileAppenderTest, DeletedFileIsToldApart) {
+    TextFileAppender file;
+    ASSERT_TRUE(file.open(directory.fileName("a.pre")));
+    EXPECT_EQ(file.append("first\r\n"), AppendOutcome::written);
+    std::filesystem::remove(directory.path() / "a.pre");
+    EXPECT_EQ(file.append("second\r\n"), AppendOutcome::fileGone);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace vemlik {
 namespace {
 
@@ -21,7 +23,8 @@ TEST_F(UnitTableTest, WithoutUserFileHoldsTheBuiltInRows) {
     EXPECT_EQ(units.rowCount, 91);
     EXPECT_EQ(units.userRowCount, 0);
     EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(units.userFileName, directory.directoryName() + "Prevody.kfc");
+    EXPECT_EQ(units.userFileName,
+              std::string(std::getenv("XDG_DATA_HOME")) + "/vemlik/Prevody.kfc");
     for (const auto& [number, abbreviation, factor, code] :
          {BuiltIn{21, "F", 0.555555556, 5444}, BuiltIn{31, "atm", 101330, 523},
           BuiltIn{33, "mmH2O", 9.78899, 523}, BuiltIn{59, "sqft", 0.0929457, 6},

@@ -1,5 +1,6 @@
 #include "user_conversion_file.h"
 
+#include "file_size_limit.h"
 #include "initialised_engine.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,65 @@ TEST_F(UserConversionFileTest, Windows1250FileIsReadAndAppendedInItsEncoding) {
     restart();
     ASSERT_EQ(units.rowCount, 94);
     EXPECT_EQ(row(94).abbreviation, "měřič");
+}
+
+// A last line without its line end (an editor's save, printf without \r\n) must not swallow
+// the record, or both units are lost at the next start.
+TEST_F(UserConversionFileTest, AppendedRecordStartsOnALineOfItsOwn) {
+    for (const std::string before : {"versta, 1066.8 , 5 ", "versta, 1066.8 , 5 \r"}) {
+        startWith(before);
+        EXPECT_TRUE(append("sah", 2.1336, 5));
+        EXPECT_EQ(directory.read("Prevody.kfc"), before + "\r\nsah, 2.1336 , 5 \r\n");
+        restart();
+        EXPECT_EQ(units.userRowCount, 2) << before;
+        EXPECT_TRUE(sink.messages.empty()) << before;
+    }
+}
+
+// Disk full or over quota: a record is in the file whole or not at all, so that the next
+// append is not glued onto a piece of it.
+TEST_F(UserConversionFileTest, FailedWriteLeavesTheFileAsItWas) {
+    startWith("versta, 1066.8 , 5 \r\n");
+    {
+        const testing::FileSizeLimit diskFull(std::filesystem::file_size(fileName()) + 4);
+        EXPECT_FALSE(append("sah", 2.1336, 5));
+    }
+    EXPECT_TRUE(append("bod", 2, 5));
+    EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nbod, 2 , 5 \r\n");
+}
+
+// Files from old systems end their lines with CR alone; CR LF split between two reads of the
+// stream is still one line end, as the line number of the malformed record shows.
+TEST_F(UserConversionFileTest, LoneCarriageReturnEndsARecord) {
+    startWith("versta, 1066.8 , 5 \rsah, 2.1336 , 5 \r\r\nbod, 2 , 5 ");
+    EXPECT_EQ(units.userRowCount, 3);
+    EXPECT_TRUE(sink.messages.empty());
+
+    const std::string first = "versta, 1066.8 , 5";
+    startWith(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
+    EXPECT_EQ(units.userRowCount, 1);
+    EXPECT_EQ(sink.messages, Messages{malformedOn(2)});
+}
+
+// One line saved in Windows-1250 must not turn the file's UTF-8 abbreviations into other
+// names; a file with a UTF-8 line then gets its records in UTF-8.
+TEST_F(UserConversionFileTest, EncodingIsDecidedLineByLine) {
+    const std::string original = "délka, 2 , 5 \r\n\xD8\xE1\x64, 3 , 5 \r\n";
+    startWith(original);
+    ASSERT_EQ(units.userRowCount, 2);
+    EXPECT_EQ(row(92).abbreviation, "délka");
+    EXPECT_EQ(row(93).abbreviation, "Řád");
+    EXPECT_TRUE(append("měřič", 0.25, 5));
+    EXPECT_EQ(directory.read("Prevody.kfc"), original + "měřič, 0.25 , 5 \r\n");
+}
+
+// A record longer than 64 KiB is malformed even when its fields would read, and is never held
+// whole.
+TEST_F(UserConversionFileTest, RecordLongerThan64KiBIsSkipped) {
+    startWith("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
+    EXPECT_EQ(units.userRowCount, 1);
+    EXPECT_EQ(row(92).abbreviation, "sah");
+    EXPECT_EQ(sink.messages, Messages{malformedOn(1)});
 }
 
 TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSameOrCannotBeWritten) {

@@ -1,3 +1,4 @@
+#include "private_home.h"
 #include "program.h"
 #include "status_panels.h"
 #include "unit_table.h"
@@ -10,12 +11,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+
 // The program as it starts: its name, its desktop entry and icon, the Prevody.kfc beside the
-// executable, Qt's texts in Czech, and an end from the menu that ends the event loop.
+// executable, broken pipes ignored, Qt's texts in Czech, and an end from the menu that ends the
+// event loop.
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private:
+    const vemlik::testing::PrivateHome home;
     // Beside this test's executable, as the program's Prevody.kfc lies beside vemlik.
     const QString userFileName =
         QApplication::applicationDirPath() + u'/' + QLatin1String(vemlik::kUserConversionFileName);
@@ -29,6 +34,7 @@ private slots:
     void cleanup() { QFile::remove(userFileName); }
 
     void startsWithTheUserFileBesideItAndEndsFromTheMenu() {
+        std::signal(SIGPIPE, SIG_DFL);
         vemlik::Program program;
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Vemlik"));
         // The desktop entry's name, and the icon built into the program at its smallest and
@@ -36,6 +42,9 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cz.vemlik.Vemlik"));
         const QList<QSize> iconSizes = program.window().windowIcon().availableSizes();
         QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
+        // A write into a pipe without a reader fails like any other instead of ending the run.
+        struct sigaction brokenPipe {};
+        QVERIFY(sigaction(SIGPIPE, nullptr, &brokenPipe) == 0 && brokenPipe.sa_handler == SIG_IGN);
         program.window().show();
         QVERIFY(QTest::qWaitForWindowActive(&program.window()));
         const auto* panels = program.window().findChild<vemlik::StatusPanels*>("StatusBar1");

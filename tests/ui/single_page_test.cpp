@@ -1,6 +1,7 @@
 #include "program_under_test.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 
 #include <tuple>
@@ -122,6 +123,30 @@ private slots:
             QCOMPARE(program->directory.read("b.pre"),
                      dialogsShown == 2 ? "36 km/h       =  10,000 m/s\r\n" : "");
         }
+    }
+
+    // A results file whose folder is removed while open is told about, not written into. Its
+    // name, which then no longer opens, is told about once and forgotten: the next result asks
+    // for another file.
+    void resultsFileThatVanishes() {
+        const QString folder = program->directory.fileName("vysledky").c_str();
+        QVERIFY(QDir().mkdir(folder));
+        wantResultsFile(folder + "/a.pre");
+        convert(QStringLiteral("36 km/h"));
+        QVERIFY(QDir(folder).removeRecursively());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.messages,
+                 QStringList(QStringLiteral("Soubor %1/a.pre již neexistuje!").arg(folder)));
+        QVERIFY(!chkSoubj->isChecked());
+
+        wantResultsFile(program->directory.fileName("b.pre").c_str());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.messages.value(1),
+                 QStringLiteral("Soubor %1/a.pre nelze otevřít pro zápis!").arg(folder));
+        wantResultsFile(program->directory.fileName("b.pre").c_str());
+        convert(QStringLiteral("36 km/h"));
+        QCOMPARE(program->dialogs.fileDialogFilters.size(), 2);
+        QCOMPARE(program->directory.read("b.pre"), "36 km/h       =  10,000 m/s\r\n");
     }
 };
 

@@ -4,6 +4,7 @@
 #include "engine_state.h"
 #include "main_window.h"
 #include "page_tabs.h"
+#include "private_home.h"
 #include "scripted_dialogs.h"
 #include "temporary_directory.h"
 #include "unit_table.h"
@@ -22,8 +23,8 @@
 namespace vemlik::testing {
 
 // The program as its start-up builds it, in a directory of its own that holds the given
-// Prevody.kfc (none if empty), with scripted dialogs. Czech settings, so that numbers carry a
-// decimal comma.
+// Prevody.kfc (none if empty), with a home of its own and scripted dialogs. Czech settings, so that
+// numbers carry a decimal comma.
 class ProgramUnderTest {
 public:
     explicit ProgramUnderTest(std::string_view userFile = {}) {
@@ -68,6 +69,7 @@ public:
         QTest::keyClick(control, key);
     }
 
+    PrivateHome home;
     TemporaryDirectory directory;
     ScriptedDialogs dialogs;
     DialogMessageSink messages{dialogs};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "temporary_directory.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vemlik::testing {
+
+// Points HOME and XDG_DATA_HOME at a temporary folder of its own, so that nothing a test starts
+// reads or writes the units kept in the real home. The variables are not restored: after the
+// folder is gone they still lead nowhere real.
+class PrivateHome {
+public:
+    PrivateHome() {
+        setenv("HOME", home_.path().c_str(), 1);
+        setenv("XDG_DATA_HOME", home_.fileName("data").c_str(), 1);
+    }
+
+    // Where the engine keeps the user's Prevody.kfc while no file lies beside the executable.
+    std::string userFileName() const { return home_.fileName("data/vemlik/Prevody.kfc"); }
+    std::string readUserFile() const { return home_.read("data/vemlik/Prevody.kfc"); }
+    void writeUserFile(std::string_view bytes) const {
+        std::filesystem::create_directories(home_.path() / "data/vemlik");
+        home_.write("data/vemlik/Prevody.kfc", bytes);
+    }
+
+private:
+    TemporaryDirectory home_;
+};
+
+} // namespace vemlik::testing
