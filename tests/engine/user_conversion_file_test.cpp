@@ -2,6 +2,7 @@
 
 #include "file_size_limit.h"
 #include "initialised_engine.h"
+#include "line_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,16 @@ std::string malformedOn(int line) {
 
 class UserConversionFileTest : public testing::InitialisedEngine {
 protected:
+    // The table that the text's records make; the text is also the file that appends go to.
     void startWith(std::string_view bytes) {
+        directory.write("Prevody.kfc", bytes);
+        sink.messages.clear();
+        fillBuiltInUnits(units);
+        LineStream lines(bytes);
+        addUserRecords(units, sink, lines);
+    }
+    // The same read from the file, piece by piece as the program reads it at start-up.
+    void startWithFile(std::string_view bytes) {
         directory.write("Prevody.kfc", bytes);
         restart();
     }
@@ -178,7 +188,7 @@ TEST_F(UserConversionFileTest, LoneCarriageReturnEndsARecord) {
     EXPECT_TRUE(sink.messages.empty());
 
     const std::string first = "versta, 1066.8 , 5";
-    startWith(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
+    startWithFile(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
     EXPECT_EQ(units.userRowCount, 1);
     EXPECT_EQ(sink.messages, Messages{malformedOn(2)});
 }
@@ -198,7 +208,7 @@ TEST_F(UserConversionFileTest, EncodingIsDecidedLineByLine) {
 // A record longer than 64 KiB is malformed even when its fields would read, and is never held
 // whole.
 TEST_F(UserConversionFileTest, RecordLongerThan64KiBIsSkipped) {
-    startWith("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
+    startWithFile("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
     EXPECT_EQ(units.userRowCount, 1);
     EXPECT_EQ(row(92).abbreviation, "sah");
     EXPECT_EQ(sink.messages, Messages{malformedOn(1)});
