@@ -1,6 +1,5 @@
 #include "user_conversion_file.h"
 
-#include "file_size_limit.h"
 #include "initialised_engine.h"
 #include "line_stream.h"
 
@@ -166,18 +165,6 @@ TEST_F(UserConversionFileTest, AppendedRecordStartsOnALineOfItsOwn) {
         EXPECT_EQ(units.userRowCount, 2) << before;
         EXPECT_TRUE(sink.messages.empty()) << before;
     }
-}
-
-// Disk full or over quota: a record is in the file whole or not at all, so that the next
-// append is not glued onto a piece of it.
-TEST_F(UserConversionFileTest, FailedWriteLeavesTheFileAsItWas) {
-    startWith("versta, 1066.8 , 5 \r\n");
-    {
-        const testing::FileSizeLimit diskFull(std::filesystem::file_size(fileName()) + 4);
-        EXPECT_FALSE(append("sah", 2.1336, 5));
-    }
-    EXPECT_TRUE(append("bod", 2, 5));
-    EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nbod, 2 , 5 \r\n");
 }
 
 // Files from old systems end their lines with CR alone; CR LF split between two reads of the
