@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "dialogs.h"
+#include "escape_key.h"
 #include "fonts.h"
 #include "line_converter.h"
 #include "number_reader.h"
@@ -9,10 +10,10 @@
 #include "results_file.h"
 #include "results_file_format.h"
 #include "twips.h"
+#include "utf8.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -24,10 +25,6 @@ namespace vemlik {
 namespace {
 
 const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
-
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
 
 } // namespace
 
@@ -43,7 +40,7 @@ BlockPage::BlockPage(EngineState& state, Dialogs& dialogs, MessageSink& messages
         this, "Label23",
         QStringLiteral("Po zadání číselné hodnoty stiskněte <Enter> a před zadáním další <Esc>"),
         {6000, 2160, 1575, 855});
-    addPageButtons();
+    addButtons();
 }
 
 void BlockPage::addEntryFields(QWidget* frame) {
@@ -72,34 +69,24 @@ void BlockPage::addEntryFields(QWidget* frame) {
     tableEdit_->setTabChangesFocus(true);
 
     flipOnArrival(saveTableBox_, sourceUnitEdit_);
-    valueEdit_->installEventFilter(this);
+    onEscape(valueEdit_, [this] { valueEdit_->clear(); });
     connect(sourceUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
     connect(targetUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeUnitPair);
     connect(valueEdit_, &QLineEdit::returnPressed, this, &BlockPage::convertValue);
 }
 
-void BlockPage::addPageButtons() {
+void BlockPage::addButtons() {
     QPushButton* newEntry =
         makeButton(this, "Command8", QStringLiteral("&Nové zadání"), {6000, 3600, 1455, 375});
-    QPushButton* overview =
-        makeButton(this, "Command7", QStringLiteral("&Přehled zkratek"), {6000, 4080, 1455, 375});
-    QPushButton* menu =
-        makeButton(this, "Command6", QStringLiteral("&Hlavní menu"), {6000, 4560, 1455, 375});
-    QPushButton* end =
-        makeButton(this, "Command5", QStringLiteral("&Skončit"), {6000, 5040, 1455, 375});
+    const auto writeTableFirst = [this] { writeTable(); };
+    const auto [overview, menu, end] = addPageButtons(this,
+                                                      {{"Command7", {6000, 4080, 1455, 375}},
+                                                       {"Command6", {6000, 4560, 1455, 375}},
+                                                       {"Command5", {6000, 5040, 1455, 375}}},
+                                                      writeTableFirst, writeTableFirst);
     orderTabStops({sourceUnitEdit_, targetUnitEdit_, valueEdit_, resultEdit_, tableEdit_, end, menu,
                    overview, newEntry, saveTableBox_});
-
     connect(newEntry, &QPushButton::clicked, this, &BlockPage::newEntry);
-    connect(overview, &QPushButton::clicked, this, &Page::overviewRequested);
-    connect(menu, &QPushButton::clicked, this, [this] {
-        writeTable();
-        emit menuRequested();
-    });
-    connect(end, &QPushButton::clicked, this, [this] {
-        writeTable();
-        emit endRequested();
-    });
 }
 
 void BlockPage::clearForPageEntry() {
@@ -112,15 +99,6 @@ void BlockPage::clearForPageEntry() {
 
 QWidget* BlockPage::firstField() {
     return sourceUnitEdit_;
-}
-
-bool BlockPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == valueEdit_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        valueEdit_->clear();
-        return false;
-    }
-    return Page::eventFilter(watched, event);
 }
 
 void BlockPage::takeSourceUnit() {

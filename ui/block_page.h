@@ -26,12 +26,9 @@ public:
     void clearForPageEntry() override;
     QWidget* firstField() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void addEntryFields(QWidget* frame);
-    void addPageButtons();
+    void addButtons();
     void takeSourceUnit();
     void takeUnitPair();
     void convertValue();

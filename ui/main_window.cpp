@@ -18,15 +18,12 @@ namespace vemlik {
 
 namespace {
 
-const QString kCreatedMarker = QStringLiteral("frmTitl");
-const QString kRunningMarker = QStringLiteral("F_Vemlik");
-
 enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex };
 
 } // namespace
 
 MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages, QWidget* parent)
-    : QMainWindow(parent), state_(state), results_(dialogs), screenMarker_(kCreatedMarker) {
+    : QMainWindow(parent), state_(state), results_(dialogs) {
     setObjectName(QStringLiteral("frmTitl"));
     setWindowTitle(QStringLiteral("  V E M L I K"));
     setFont(windowFont());
@@ -37,14 +34,14 @@ MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messag
     makeLabel(client, "Label1",
               QStringLiteral("Vemlik mezi různými soustavami fyzikálních jednotek"),
               {120, 120, 6375, 375}, layoutFont(12));
-    SSTab1_ = new PageTabs(client);
-    SSTab1_->setGeometry(twipsRect(120, 480, 7695, 5655));
+    tabs_ = new PageTabs(client);
+    tabs_->setGeometry(twipsRect(120, 480, 7695, 5655));
     addPages(dialogs, messages);
-    SSTab1_->selectPage(UserPageIndex);
-    connect(SSTab1_, &PageTabs::entered, this, &MainWindow::pageEntry);
+    tabs_->selectPage(UserPageIndex);
+    connect(tabs_, &PageTabs::entered, this, &MainWindow::pageEntry);
 
-    StatusBar1_ = new StatusPanels(this);
-    setStatusBar(StatusBar1_);
+    statusPanels_ = new StatusPanels(this);
+    setStatusBar(statusPanels_);
     fitLabelsToText(this);
     nameAfterLabels(this, {{"lblNabidka", "Label2"},
                            {"Text1", "Label4"},
@@ -63,16 +60,15 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addPages(Dialogs& dialogs, MessageSink& messages) {
     // Made inside the tab control's window from the start, so that their tab orders hold.
-    menu_ = new MenuPage(SSTab1_);
-    single_ = new SinglePage(state_, messages, results_, SSTab1_);
-    SSTab1_->addPage(menu_, QStringLiteral("&Nabídka"));
-    SSTab1_->addPage(single_, QStringLiteral(" &Jednotlivá data"));
-    SSTab1_->addPage(new BlockPage(state_, dialogs, messages, results_, SSTab1_),
-                     QStringLiteral("&Blok dat"));
-    SSTab1_->addPage(new UserPage(state_, dialogs, messages, SSTab1_),
-                     QStringLiteral("&Uživ.Vemlik"));
+    menu_ = new MenuPage(tabs_);
+    single_ = new SinglePage(state_, messages, results_, tabs_);
+    tabs_->addPage(menu_, QStringLiteral("&Nabídka"));
+    tabs_->addPage(single_, QStringLiteral(" &Jednotlivá data"));
+    tabs_->addPage(new BlockPage(state_, dialogs, messages, results_, tabs_),
+                   QStringLiteral("&Blok dat"));
+    tabs_->addPage(new UserPage(state_, dialogs, messages, tabs_), QStringLiteral("&Uživ.Vemlik"));
     for (int index = SinglePageIndex; index <= UserPageIndex; ++index) {
-        connectPage(SSTab1_->page(index));
+        connectPage(tabs_->page(index));
     }
     connect(menu_, &MenuPage::entryChosen, this, &MainWindow::chooseMenuEntry);
 }
@@ -88,7 +84,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first display is the first activation, also where the window system shows the
     // window without activating it.
-    if (screenMarker_ == kCreatedMarker) {
+    if (firstActivationDue_) {
         activate();
     }
 }
@@ -107,34 +103,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::activate() {
-    StatusBar1_->setUserFileName(
+    statusPanels_->setUserFileName(
         state_.units.userRowCount > 0 ? QString::fromLatin1(kUserConversionFileName) : QString());
     refreshCounts();
     // The conversion line, its result and the error marker "CHYBA !".
     single_->clearForPageEntry();
-    if (screenMarker_ == kCreatedMarker) {
+    if (firstActivationDue_) {
         pageEntry();
-        SSTab1_->selectPage(MenuPageIndex);
+        tabs_->selectPage(MenuPageIndex);
     }
-    screenMarker_ = kRunningMarker;
+    firstActivationDue_ = false;
 }
 
 void MainWindow::pageEntry() {
     for (int index = MenuPageIndex; index <= UserPageIndex; ++index) {
-        SSTab1_->page(index)->clearForPageEntry();
+        tabs_->page(index)->clearForPageEntry();
     }
-    screenMarker_ = kRunningMarker;
-    SSTab1_->page(SSTab1_->currentIndex())->firstField()->setFocus();
+    firstActivationDue_ = false;
+    tabs_->page(tabs_->currentIndex())->firstField()->setFocus();
 }
 
 void MainWindow::enterPage(int index) {
-    SSTab1_->selectPage(index);
+    tabs_->selectPage(index);
     pageEntry();
 }
 
 void MainWindow::refreshCounts() {
-    StatusBar1_->showCounts(state_.units.userRowCount,
-                            state_.units.rowCount - state_.units.userRowCount);
+    statusPanels_->showCounts(state_.units.userRowCount,
+                              state_.units.rowCount - state_.units.userRowCount);
 }
 
 void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
@@ -158,7 +154,7 @@ void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
 }
 
 void MainWindow::showMenu() {
-    SSTab1_->selectPage(MenuPageIndex);
+    tabs_->selectPage(MenuPageIndex);
     menu_->firstField()->setFocus();
 }
 

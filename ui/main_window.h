@@ -53,13 +53,13 @@ private:
 
     EngineState& state_;
     ResultsFile results_;
-    PageTabs* SSTab1_;
-    StatusPanels* StatusBar1_;
+    PageTabs* tabs_;
+    StatusPanels* statusPanels_;
     MenuPage* menu_ = nullptr;
     SinglePage* single_ = nullptr;
     std::unique_ptr<OverviewWindow> overview_;
-    // "frmTitl" until the first activation is over, "F_Vemlik" from then on.
-    QString screenMarker_;
+    // Until the first activation or page entry is over.
+    bool firstActivationDue_ = true;
     // Coming back from the overview window is an activation; from another program it is not.
     bool overviewWasActive_ = false;
 };

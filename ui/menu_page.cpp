@@ -37,29 +37,29 @@ MenuPage::MenuPage(QWidget* parent) : Page(parent) {
                   layoutFont(36), Qt::blue);
     makeLabel(this, "Label2", QStringLiteral("Volba činnosti :"), {480, 2940, 3375, 255});
 
-    lblNabidka_ = new QListWidget(this);
-    lblNabidka_->setObjectName(QStringLiteral("lblNabidka"));
-    lblNabidka_->setGeometry(twipsRect(480, 3300, 5535, 1260));
-    lblNabidka_->setFont(layoutFont(9.75, true));
-    lblNabidka_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lblNabidka_->addItems({
+    entryList_ = new QListWidget(this);
+    entryList_->setObjectName(QStringLiteral("lblNabidka"));
+    entryList_->setGeometry(twipsRect(480, 3300, 5535, 1260));
+    entryList_->setFont(layoutFont(9.75, true));
+    entryList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entryList_->addItems({
         QStringLiteral("Vemlik jednotlivých dat"),
         QStringLiteral("Vemlik bloku stejných dat"),
         QStringLiteral("Přehled dostupných jednotek"),
         QStringLiteral("Přidání dalších uživatelských Vemlik"),
         QStringLiteral("Konec činnosti programu"),
     });
-    lblNabidka_->setCurrentRow(0);
-    lblNabidka_->installEventFilter(this);
-    connect(lblNabidka_, &QListWidget::doubleClicked, this, &MenuPage::chooseSelectedEntry);
+    entryList_->setCurrentRow(0);
+    entryList_->installEventFilter(this);
+    connect(entryList_, &QListWidget::doubleClicked, this, &MenuPage::chooseSelectedEntry);
 }
 
 QWidget* MenuPage::firstField() {
-    return lblNabidka_;
+    return entryList_;
 }
 
 bool MenuPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblNabidka_ && event->type() == QEvent::KeyPress) {
+    if (watched == entryList_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             chooseSelectedEntry();
@@ -70,9 +70,9 @@ bool MenuPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MenuPage::chooseSelectedEntry() {
-    const QList<QListWidgetItem*> selected = lblNabidka_->selectedItems();
+    const QList<QListWidgetItem*> selected = entryList_->selectedItems();
     if (!selected.isEmpty()) {
-        emit entryChosen(static_cast<Entry>(lblNabidka_->row(selected.first())));
+        emit entryChosen(static_cast<Entry>(entryList_->row(selected.first())));
     }
 }
 

@@ -29,7 +29,7 @@ protected:
 private:
     void chooseSelectedEntry();
 
-    QListWidget* lblNabidka_;
+    QListWidget* entryList_;
 };
 
 } // namespace vemlik

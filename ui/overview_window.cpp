@@ -2,10 +2,11 @@
 
 #include "controls.h"
 #include "engine_state.h"
+#include "escape_key.h"
 #include "fonts.h"
 #include "twips.h"
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -18,10 +19,11 @@ OverviewWindow::OverviewWindow(const UnitTable& units, QWidget* parent)
     setFont(windowFont());
     setFixedSize(twipsSize(3180, 6390));
 
-    T_Zkratky_ = new QListWidget(this);
-    T_Zkratky_->setObjectName(QStringLiteral("T_Zkratky"));
-    T_Zkratky_->setGeometry(twipsRect(120, 360, 2895, 5325));
-    T_Zkratky_->installEventFilter(this);
+    abbreviationList_ = new QListWidget(this);
+    abbreviationList_->setObjectName(QStringLiteral("T_Zkratky"));
+    abbreviationList_->setGeometry(twipsRect(120, 360, 2895, 5325));
+    // Only hidden: unlike "Zavřít", the key leaves the main window where it is.
+    onEscape(abbreviationList_, [this] { hide(); });
     makeLabel(this, "Label1", QStringLiteral("Přehled dostupných zkratek jednotek"),
               {120, 120, 3015, 255});
     QPushButton* close =
@@ -48,22 +50,13 @@ void OverviewWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == T_Zkratky_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        hide();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void OverviewWindow::listAbbreviations() {
-    T_Zkratky_->clear();
+    abbreviationList_->clear();
     for (int row = 1; row <= units_.rowCount; ++row) {
-        T_Zkratky_->addItem(
+        abbreviationList_->addItem(
             QString::fromStdString(units_.rows[static_cast<std::size_t>(row)].abbreviation));
     }
-    T_Zkratky_->setCurrentRow(0);
+    abbreviationList_->setCurrentRow(0);
 }
 
 } // namespace vemlik

@@ -24,13 +24,12 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void listAbbreviations();
 
     const UnitTable& units_;
-    QListWidget* T_Zkratky_;
+    QListWidget* abbreviationList_;
 };
 
 } // namespace vemlik

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
+
+#include <functional>
+
+class QPushButton;
 
 namespace vemlik {
 
@@ -24,6 +29,25 @@ signals:
     void endRequested();
     // The unit table's counts have changed.
     void countsChanged();
+
+protected:
+    // The buttons "Přehled zkratek", "Hlavní menu" and "Skončit" that every working page has,
+    // each given by its object name and its place in twips.
+    struct ButtonPlace {
+        const char* name;
+        QRect twips;
+    };
+    struct PageButtons {
+        QPushButton* overview;
+        QPushButton* menu;
+        QPushButton* end;
+    };
+    // Makes the three buttons in the parent, in that order, to send the page's requests; a page
+    // that has more to do before it is left for the menu or the end gives that as an action.
+    PageButtons addPageButtons(
+        QWidget* parent, const ButtonPlace (&places)[3],
+        const std::function<void()>& beforeMenu = [] {},
+        const std::function<void()>& beforeEnd = [] {});
 };
 
 } // namespace vemlik

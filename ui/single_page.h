@@ -26,9 +26,6 @@ public:
     void clearForPageEntry() override;
     QWidget* firstField() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void addTexts();
     void addWorkingControls();
@@ -41,10 +38,10 @@ private:
     MessageSink& messages_;
     ResultsFile& results_;
 
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
-    QLabel* Label6_;
-    QCheckBox* chkSoubj_;
+    QLineEdit* lineEdit_;
+    QLineEdit* resultBox_;
+    QLabel* errorMarker_;
+    QCheckBox* writeResultsBox_;
 };
 
 } // namespace vemlik

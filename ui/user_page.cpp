@@ -9,6 +9,7 @@
 #include "unit_expression.h"
 #include "unit_table.h"
 #include "user_conversion_file.h"
+#include "utf8.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -62,24 +63,24 @@ UserPage::UserPage(EngineState& state, Dialogs& dialogs, MessageSink& messages, 
               {2040, 480, 5535, 255}, layoutFont(12));
     addKindChoice();
     addEntryFields();
-    addPageButtons();
+    addButtonRow();
 }
 
 void UserPage::addKindChoice() {
     QGroupBox* frame =
         makeFrame(this, "Frame3", QStringLiteral(" Typ převodu"), {360, 960, 6855, 975});
-    Option1_ = makeOptionButton(frame, "Option1",
-                                QStringLiteral("&Dočasný -  jen do ukončení činnosti programu"),
-                                {240, 360, 4215, 195});
-    Option2_ = makeOptionButton(
+    temporaryOption_ = makeOptionButton(
+        frame, "Option1", QStringLiteral("&Dočasný -  jen do ukončení činnosti programu"),
+        {240, 360, 4215, 195});
+    permanentOption_ = makeOptionButton(
         frame, "Option2", QStringLiteral("&Trvalý     -  přidat do souboru uživatelských převodů"),
         {240, 600, 4335, 255});
-    Option1_->setChecked(true);
+    temporaryOption_->setChecked(true);
     // Only the user's choice moves on to the abbreviation; the program's setChecked doesn't.
     // Queued, because an arrow key puts the focus on the option after it has been clicked.
-    for (QRadioButton* option : {Option1_, Option2_}) {
+    for (QRadioButton* option : {temporaryOption_, permanentOption_}) {
         connect(
-            option, &QRadioButton::clicked, this, [this] { Text9_->setFocus(); },
+            option, &QRadioButton::clicked, this, [this] { abbreviationBox_->setFocus(); },
             Qt::QueuedConnection);
     }
 }
@@ -91,84 +92,79 @@ void UserPage::addEntryFields() {
                   {360, 2040, 6855, 2655});
     makeLabel(frame, "Label20", QStringLiteral("Zkratka rozměru (versta, LOT, ...ap.)"),
               {2400, 360, 2655, 255});
-    Text9_ = makeTextBox(frame, "Text9", {5160, 240, 1455, 375}, windowFont());
+    abbreviationBox_ = makeTextBox(frame, "Text9", {5160, 240, 1455, 375}, windowFont());
     makeLabel(frame, "Label21",
               QStringLiteral("Rozměr jednotky vyjádřený pomocí základních  jednotek (např.  "
                              "kg2*m/s2/K )  nebo  x"),
               {840, 720, 3375, 375});
-    Text10_ = makeTextBox(frame, "Text10", {4320, 720, 2295, 375}, windowFont());
+    dimensionBox_ = makeTextBox(frame, "Text10", {4320, 720, 2295, 375}, windowFont());
     makeLabel(
         frame, "Label22",
         QStringLiteral("Číslo, kterým je třeba data násobit při převodu do základních jednotek SI"),
         {840, 1200, 3375, 375});
-    Text11_ = makeTextBox(frame, "Text11", {4320, 1200, 2295, 375}, windowFont());
-    Command10_ =
+    factorBox_ = makeTextBox(frame, "Text11", {4320, 1200, 2295, 375}, windowFont());
+    cancelButton_ =
         makeButton(frame, "Command10", QStringLiteral("&Zrušit akci"), {1920, 2040, 2175, 375});
-    Command9_ = makeButton(frame, "Command9", QStringLiteral("&V pořádku, zapsat"),
-                           {4440, 2040, 2175, 375});
+    confirmButton_ = makeButton(frame, "Command9", QStringLiteral("&V pořádku, zapsat"),
+                                {4440, 2040, 2175, 375});
 
-    connect(Text9_, &QLineEdit::returnPressed, Text10_, [this] { Text10_->setFocus(); });
-    connect(Text10_, &QLineEdit::returnPressed, this, &UserPage::parseDimension);
-    connect(Text11_, &QLineEdit::returnPressed, this, &UserPage::takeFactor);
-    connect(Command9_, &QPushButton::clicked, this, &UserPage::addUnit);
-    connect(Command10_, &QPushButton::clicked, this, &UserPage::clearEntry);
+    connect(abbreviationBox_, &QLineEdit::returnPressed, dimensionBox_,
+            [this] { dimensionBox_->setFocus(); });
+    connect(dimensionBox_, &QLineEdit::returnPressed, this, &UserPage::parseDimension);
+    connect(factorBox_, &QLineEdit::returnPressed, this, &UserPage::takeFactor);
+    connect(confirmButton_, &QPushButton::clicked, this, &UserPage::addUnit);
+    connect(cancelButton_, &QPushButton::clicked, this, &UserPage::clearEntry);
 }
 
-void UserPage::addPageButtons() {
-    QPushButton* overview =
-        makeButton(this, "Command13", QStringLiteral("&Přehled zkratek"), {2040, 4920, 1455, 375});
-    QPushButton* menu =
-        makeButton(this, "Command12", QStringLiteral("&Hlavní menu"), {3840, 4920, 1455, 375});
-    QPushButton* end =
-        makeButton(this, "Command11", QStringLiteral("&Skončit"), {5640, 4920, 1455, 375});
-    orderTabStops(
-        {Option1_, Option2_, Text9_, Text10_, Text11_, Command9_, Command10_, end, menu, overview});
-
-    connect(overview, &QPushButton::clicked, this, &Page::overviewRequested);
-    connect(menu, &QPushButton::clicked, this, [this] {
-        Option1_->setChecked(true);
-        emit menuRequested();
-    });
-    connect(end, &QPushButton::clicked, this, &Page::endRequested);
+void UserPage::addButtonRow() {
+    const auto [overview, menu, end] =
+        addPageButtons(this,
+                       {{"Command13", {2040, 4920, 1455, 375}},
+                        {"Command12", {3840, 4920, 1455, 375}},
+                        {"Command11", {5640, 4920, 1455, 375}}},
+                       [this] { temporaryOption_->setChecked(true); });
+    orderTabStops({temporaryOption_, permanentOption_, abbreviationBox_, dimensionBox_, factorBox_,
+                   confirmButton_, cancelButton_, end, menu, overview});
 }
 
 void UserPage::clearForPageEntry() {
-    Text9_->clear();
-    Text10_->clear();
-    Text11_->clear();
-    Option1_->setChecked(true);
+    abbreviationBox_->clear();
+    dimensionBox_->clear();
+    factorBox_->clear();
+    temporaryOption_->setChecked(true);
 }
 
 QWidget* UserPage::firstField() {
-    return Text9_;
+    return abbreviationBox_;
 }
 
 void UserPage::parseDimension() {
     const UnitExpressionValue dimension =
-        parseUnitExpression(state_.units, messages_, Text10_->text().toStdString());
+        parseUnitExpression(state_.units, messages_, utf8(dimensionBox_->text()));
     Operand& target = state_.operands.conversion.target;
     target.factor = dimension.factor;
     target.vector = dimension.vector;
+    // The flag then tells at the confirmation whether this dimension had an unknown name.
     state_.operands.errorFlag = dimension.unknownName ? kUnknownUnit : kNoError;
-    Text11_->setFocus();
+    factorBox_->setFocus();
 }
 
 void UserPage::takeFactor() {
-    const std::optional<double> factor = parseFactorText(Text11_->text().toStdString());
+    const std::optional<double> factor = parseFactorText(utf8(factorBox_->text()));
     if (!factor) {
         dialogs_.showMessage(QStringLiteral("Faktor není numerická hodnota!"));
-        Text11_->clear();
+        factorBox_->clear();
         state_.operands.conversion.target.factor = 0;
         return;
     }
     state_.operands.conversion.target.factor = *factor;
-    Command9_->setFocus();
+    confirmButton_->setFocus();
 }
 
 QString UserPage::refusal() const {
-    const QString abbreviation = Text9_->text();
+    const QString abbreviation = abbreviationBox_->text();
     const Operand& target = state_.operands.conversion.target;
-    if (std::abs(target.factor) <= kSmallestFactor || Text10_->text().isEmpty() ||
+    if (std::abs(target.factor) <= kSmallestFactor || dimensionBox_->text().isEmpty() ||
         abbreviation.isEmpty() || state_.operands.errorFlag == kUnknownUnit) {
         return kFaultyEntry;
     }
@@ -194,8 +190,8 @@ void UserPage::addUnit() {
     // The exponents were checked, so the code fits in 32 bits.
     const Operand& target = state_.operands.conversion.target;
     const auto code = static_cast<std::int32_t>(encodeDimensionCode(target.vector));
-    addUserUnit(state_.units, Text9_->text().toStdString(), target.factor, code);
-    if (Option2_->isChecked()) {
+    addUserUnit(state_.units, utf8(abbreviationBox_->text()), target.factor, code);
+    if (permanentOption_->isChecked()) {
         writePermanently();
     }
     emit countsChanged();
@@ -217,10 +213,10 @@ void UserPage::writePermanently() {
 }
 
 void UserPage::clearEntry() {
-    Text9_->clear();
-    Text10_->clear();
-    Text11_->clear();
-    Text9_->setFocus();
+    abbreviationBox_->clear();
+    dimensionBox_->clear();
+    factorBox_->clear();
+    abbreviationBox_->setFocus();
 }
 
 } // namespace vemlik

@@ -29,7 +29,7 @@ public:
 private:
     void addKindChoice();
     void addEntryFields();
-    void addPageButtons();
+    void addButtonRow();
     void parseDimension();
     void takeFactor();
     void addUnit();
@@ -42,13 +42,13 @@ private:
     Dialogs& dialogs_;
     MessageSink& messages_;
 
-    QRadioButton* Option1_;
-    QRadioButton* Option2_;
-    QLineEdit* Text9_;
-    QLineEdit* Text10_;
-    QLineEdit* Text11_;
-    QPushButton* Command9_;
-    QPushButton* Command10_;
+    QRadioButton* temporaryOption_;
+    QRadioButton* permanentOption_;
+    QLineEdit* abbreviationBox_;
+    QLineEdit* dimensionBox_;
+    QLineEdit* factorBox_;
+    QPushButton* confirmButton_;
+    QPushButton* cancelButton_;
 };
 
 } // namespace vemlik

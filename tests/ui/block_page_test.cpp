@@ -1,19 +1,16 @@
-#include "program_under_test.h"
+#include "program_fixture.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
-
-using vemlik::testing::ProgramUnderTest;
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 const QString kRefusal = QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
 
 // The block conversion page through its widgets, the results file through its bytes.
-class BlockPageTest : public QObject {
+class BlockPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramUnderTest> program;
     QLineEdit* Text3 = nullptr;
     QLineEdit* Text4 = nullptr;
     QLineEdit* Text5 = nullptr;
@@ -23,22 +20,21 @@ private:
     void enterUnits(const QString& source, const QString& target) {
         Text3->clear();
         Text4->clear();
-        ProgramUnderTest::type(Text3, source);
+        program->type(Text3, source);
         QVERIFY(Text4->hasFocus());
-        ProgramUnderTest::type(Text4, target);
+        program->type(Text4, target);
         QVERIFY(Text5->hasFocus());
     }
 
     // Escape, then the value and Enter, as the page asks for it.
     void convert(const QString& value) {
         QTest::keyClick(Text5, Qt::Key_Escape);
-        ProgramUnderTest::type(Text5, value);
+        program->type(Text5, value);
     }
 
 private slots:
     void init() {
-        program = std::make_unique<ProgramUnderTest>();
-        QVERIFY(program->start());
+        QVERIFY(restart());
         Text3 = program->control("Text3");
         Text4 = program->control("Text4");
         Text5 = program->control("Text5");
@@ -47,7 +43,6 @@ private slots:
         program->choose(1);
         QVERIFY(Text3->hasFocus());
     }
-    void cleanup() { program.reset(); }
 
     // Only the first comma becomes a point; &H marks a hexadecimal value; an empty value is 0.
     void convertsValuesIntoRows() {
@@ -104,14 +99,14 @@ private slots:
 
         program->choose(0);
         program->control<QCheckBox>("chkSoubj")->setChecked(true);
-        ProgramUnderTest::type(program->control("Text1"), QStringLiteral("36 km/h"));
+        program->type(program->control("Text1"), QStringLiteral("36 km/h"));
         // Page entry has emptied the page; the end still writes the frame of an empty table.
         program->choose(1);
         program->click("Command5");
         QCOMPARE(program->ended->size(), 1);
 
         QCOMPARE(program->dialogs.fileDialogFilters,
-                 QStringList(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre")));
+                 QStringList{"Soubor s výslednou tabulkou *.pre|*.pre"});
         QCOMPARE(program->directory.read("blok.pre"),
                  "stará data\r\n" + kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n" + kHead +
                      "C               K\r\n20\t293,15\r\n \r\n" +

@@ -1,110 +1,92 @@
-#include "program_under_test.h"
+#include "program_fixture.h"
 #include "status_panels.h"
 
 #include <QLabel>
 #include <QTabBar>
 #include <QTextLayout>
 
-using vemlik::testing::ProgramUnderTest;
-
 // The main window: first activation, menu choices, page entry, activation, status bar, end.
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramUnderTest> program;
     QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLabel* Label6 = nullptr;
+    QListWidget* menu = nullptr;
 
-    QString panel(int number) const {
-        return program->control<vemlik::StatusPanels>("StatusBar1")->panelText(number);
+    QString panels() const {
+        const auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
+        return bar->panelText(4) + '|' + bar->panelText(5);
     }
 
     // Page 1 holding a conversion line, its result and the error marker.
     void fillSinglePage() {
         program->choose(0);
-        ProgramUnderTest::type(Text1, QStringLiteral("12 furlong"));
+        program->type(Text1, QStringLiteral("12 furlong"));
         Text1->setText(QStringLiteral("36 km/h"));
-        Text2->setText(QStringLiteral("10,000 m/s"));
-        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+        program->control("Text2")->setText(QStringLiteral("10,000 m/s"));
+        QCOMPARE(program->control<QLabel>("Label6")->text(), "CHYBA !");
     }
 
     bool singlePageEmpty() const {
-        return Text1->text().isEmpty() && Text2->text().isEmpty() && Label6->text().isEmpty();
+        return Text1->text().isEmpty() && program->control("Text2")->text().isEmpty() &&
+               program->control<QLabel>("Label6")->text().isEmpty();
     }
 
     void clickCaption(int index) const {
-        QTest::mouseClick(program->SSTab1->tabBar(), Qt::LeftButton, {},
-                          program->SSTab1->tabBar()->tabRect(index).center());
+        QTabBar* bar = program->SSTab1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
 
 private slots:
     void init() {
-        program = std::make_unique<ProgramUnderTest>();
-        QVERIFY(program->start());
+        QVERIFY(restart());
         Text1 = program->control("Text1");
-        Text2 = program->control("Text2");
-        Label6 = program->control<QLabel>("Label6");
+        menu = program->lblNabidka;
     }
-    void cleanup() { program.reset(); }
 
     void firstActivationShowsTheMenu() {
-        QCOMPARE(program->SSTab1->currentIndex(), 0);
-        QVERIFY(program->lblNabidka->hasFocus());
-        QCOMPARE(program->lblNabidka->currentRow(), 0);
-        QCOMPARE(panel(4), QString());
-        QCOMPARE(panel(5), QStringLiteral(" 0 +  91"));
+        QVERIFY(program->SSTab1->currentIndex() == 0 && menu->hasFocus() &&
+                menu->currentRow() == 0);
+        QCOMPARE(panels(), "| 0 +  91");
         QCOMPARE(program->window->size(), QSize(530, 436));
     }
 
     void menuChoicesByEnterAndDoubleClick() {
         fillSinglePage();
         program->click("Command4");
-        QVERIFY(program->lblNabidka->hasFocus());
-        QCOMPARE(Text1->text(), QStringLiteral("36 km/h"));
+        QVERIFY(menu->hasFocus() && Text1->text() == "36 km/h");
 
-        const QRect entry1 = program->lblNabidka->visualItemRect(program->lblNabidka->item(1));
-        QTest::mouseClick(program->lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
-        QTest::mouseDClick(program->lblNabidka->viewport(), Qt::LeftButton, {}, entry1.center());
-        QCOMPARE(program->SSTab1->currentIndex(), 2);
-        QVERIFY(singlePageEmpty());
+        const QPoint entry1 = menu->visualItemRect(menu->item(1)).center();
+        QTest::mouseClick(menu->viewport(), Qt::LeftButton, {}, entry1);
+        QTest::mouseDClick(menu->viewport(), Qt::LeftButton, {}, entry1);
+        QVERIFY(program->SSTab1->currentIndex() == 2 && singlePageEmpty());
 
-        program->lblNabidka->setCurrentRow(0);
-        QTest::keyClick(program->lblNabidka, Qt::Key_Enter);
+        menu->setCurrentRow(0);
+        QTest::keyClick(menu, Qt::Key_Enter);
         QCOMPARE(program->SSTab1->currentIndex(), 1);
 
-        program->lblNabidka->clearSelection();
+        menu->clearSelection();
         program->SSTab1->selectPage(0);
-        QTest::keyClick(program->lblNabidka, Qt::Key_Return);
+        QTest::keyClick(menu, Qt::Key_Return);
         QCOMPARE(program->SSTab1->currentIndex(), 0);
-
-        program->choose(4);
-        QCOMPARE(program->ended->count(), 1);
     }
 
     void pageEntryOncePerCaptionClickAccessKeyOrFocus() {
         QSignalSpy entries(program->SSTab1, &vemlik::PageTabs::entered);
         fillSinglePage();
         clickCaption(1);
-        QCOMPARE(entries.count(), 1);
-        QVERIFY(singlePageEmpty());
-        QVERIFY(Text1->hasFocus());
-
+        QVERIFY(entries.count() == 1 && singlePageEmpty() && Text1->hasFocus());
         clickCaption(0);
-        QCOMPARE(entries.count(), 2);
-        QVERIFY(program->lblNabidka->hasFocus());
+        QVERIFY(entries.count() == 2 && menu->hasFocus());
 
         Text1->setText(QStringLiteral("36 km/h"));
-        QTest::keyClick(program->lblNabidka, Qt::Key_J, Qt::AltModifier);
-        QCOMPARE(entries.count(), 3);
-        QVERIFY(Text1->hasFocus() && Text1->text().isEmpty());
+        QTest::keyClick(menu, Qt::Key_J, Qt::AltModifier);
+        QVERIFY(entries.count() == 3 && Text1->hasFocus() && Text1->text().isEmpty());
 
         // Backwards from the first field of page 1 the tab bar is next.
         Text1->setText(QStringLiteral("36 km/h"));
         QTest::keyClick(Text1, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(entries.count(), 4);
-        QVERIFY(Text1->hasFocus() && Text1->text().isEmpty());
+        QVERIFY(entries.count() == 4 && Text1->hasFocus() && Text1->text().isEmpty());
 
         // Pages change by their captions only.
         QTest::keyClick(Text1, Qt::Key_Tab, Qt::ControlModifier);
@@ -114,7 +96,7 @@ private slots:
     // Also where the user rows are counted: every activation shows them.
     void activationOnlyAfterTheOverview() {
         fillSinglePage();
-        program->lblNabidka->setCurrentRow(2);
+        menu->setCurrentRow(2);
 
         // Another window that is not the overview, as a message box is.
         QWidget other;
@@ -123,49 +105,43 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         program->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program->window.get()));
-        QCOMPARE(Label6->text(), QStringLiteral("CHYBA !"));
+        QVERIFY(!singlePageEmpty());
 
         QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         program->click("Command3");
-        QTRY_VERIFY(QApplication::activeWindow() &&
-                    QApplication::activeWindow()->objectName() == QStringLiteral("F_Prehled"));
-        QWidget* overview = QApplication::activeWindow();
-        QTest::mouseClick(overview->findChild<QAbstractButton*>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
+        QWidget* overview = nullptr;
+        QTRY_VERIFY((overview = QApplication::activeWindow()) && overview != program->window.get());
+        QTest::mouseClick(overview->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(program->window->isActiveWindow());
-        QVERIFY(!overview->isVisible());
-        QVERIFY(singlePageEmpty());
-        QCOMPARE(program->SSTab1->currentIndex(), 1);
-        QCOMPARE(program->lblNabidka->currentRow(), 2);
-        QCOMPARE(panel(4), QStringLiteral("Prevody.kfc"));
-        QCOMPARE(panel(5), QStringLiteral(" 1 +  91"));
+        QVERIFY(!overview->isVisible() && singlePageEmpty());
+        QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
+        QCOMPARE(panels(), "Prevody.kfc| 1 +  91");
     }
 
     void statusPanelsFillTheBarWithTheirTextsWhole() {
         auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
         bar->setUserFileName(QStringLiteral("Prevody.kfc"));
-        const auto panel = [this](int number) {
-            return program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number)));
-        };
-        const QList<int> tabledWidths = {71, 94, 135};
-        for (int number = 1; number <= 3; ++number) {
-            QCOMPARE(panel(number)->width(), tabledWidths[number - 1]);
+        QList<QLabel*> panels;
+        for (int number = 1; number <= 5; ++number) {
+            panels.append(
+                program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number))));
         }
-        for (int number = 4; number <= 5; ++number) {
-            const QFontMetrics metrics = panel(number)->fontMetrics();
-            const int room = panel(number)->contentsRect().width() -
-                             metrics.horizontalAdvance(panel(number)->text());
-            QVERIFY2(room >= 2 * metrics.horizontalAdvance(u' '),
-                     qPrintable(panel(number)->text()));
+        QCOMPARE(QList<int>({panels[0]->width(), panels[1]->width(), panels[2]->width()}),
+                 QList<int>({71, 94, 135}));
+        for (const QLabel* panel : {panels[3], panels[4]}) {
+            const QFontMetrics metrics = panel->fontMetrics();
+            const int room =
+                panel->contentsRect().width() - metrics.horizontalAdvance(panel->text());
+            QVERIFY2(room >= 2 * metrics.horizontalAdvance(u' '), qPrintable(panel->text()));
         }
-        QVERIFY(bar->width() - panel(5)->geometry().right() <= 4);
+        QVERIFY(bar->width() - panels[4]->geometry().right() <= 4);
     }
 
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
         program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
         program->choose(0);
         program->click("chkSoubj");
-        ProgramUnderTest::type(Text1, QStringLiteral("36 km/h"));
+        program->type(Text1, QStringLiteral("36 km/h"));
         program->window->close();
         QCOMPARE(program->ended->count(), 1);
         QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
@@ -180,7 +156,6 @@ private slots:
             // Laid out as narrow as can be, every place where the label may break is a line end.
             const QString text = label->text();
             QTextLayout layout(text, label->font());
-            layout.setTextOption(QTextOption(Qt::AlignLeft));
             layout.beginLayout();
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
                 line.setLineWidth(1);
@@ -198,11 +173,10 @@ private slots:
     void everyLabelAndButtonShowsItsWholeCaption() {
         QStringList cutOff;
         for (QLabel* label : program->window->findChildren<QLabel*>()) {
-            const bool fits = label->wordWrap()
-                                  ? label->heightForWidth(label->width()) <= label->height()
-                                  : label->sizeHint().width() <= label->width() &&
-                                        label->sizeHint().height() <= label->height();
-            if (!fits) {
+            const QSize hint = label->sizeHint();
+            if (label->wordWrap()
+                    ? label->heightForWidth(label->width()) > label->height()
+                    : hint.width() > label->width() || hint.height() > label->height()) {
                 cutOff.append(label->objectName());
             }
         }

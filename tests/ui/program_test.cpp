@@ -65,19 +65,12 @@ private slots:
         vemlik::Program program;
         const std::unique_ptr<QMenu> menu(
             program.window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
-        const QStringList english = {QStringLiteral("Undo"),      QStringLiteral("Redo"),
-                                     QStringLiteral("Cut"),       QStringLiteral("Copy"),
-                                     QStringLiteral("Paste"),     QStringLiteral("Delete"),
-                                     QStringLiteral("Select All")};
-        int entries = 0;
+        const QStringList english = {"Undo",  "Redo",   "Cut",       "Copy",
+                                     "Paste", "Delete", "Select All"};
         for (const QAction* action : menu->actions()) {
-            if (!action->isSeparator()) {
-                ++entries;
-                const QString entry = action->text().section(u'\t', 0, 0).remove(u'&');
-                QVERIFY2(!english.contains(entry), qPrintable(entry));
-            }
+            const QString entry = action->text().section(u'\t', 0, 0).remove(u'&');
+            QVERIFY2(!english.contains(entry), qPrintable(entry));
         }
-        QVERIFY(entries >= english.size());
     }
 };
 

@@ -30,15 +30,6 @@ private:
         return text == QLatin1String(english) ? QStringLiteral("untranslated ") + text : text;
     }
 
-    static QString buttonText(const QDialogButtonBox* box, QDialogButtonBox::ButtonRole role) {
-        for (const QAbstractButton* button : box->buttons()) {
-            if (box->buttonRole(const_cast<QAbstractButton*>(button)) == role) {
-                return button->text();
-            }
-        }
-        return {};
-    }
-
     // Runs the check on the modal dialog once it is open; the call that opened it returns when
     // the check has closed it, or when a failed check has returned early and left it open.
     template <typename Dialog> static void whenOpen(std::function<void(Dialog*)> check) {
@@ -91,13 +82,15 @@ private slots:
             QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText(),
                      QStringLiteral("Soubor s výslednou tabulkou *.pre"));
             const auto* buttons = dialog->findChild<QDialogButtonBox*>();
-            QCOMPARE(buttonText(buttons, QDialogButtonBox::AcceptRole),
+            QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
                      czech("QFileDialog", "&Save"));
-            QCOMPARE(buttonText(buttons, QDialogButtonBox::RejectRole),
+            QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
                      czech("QPlatformTheme", "Cancel"));
             dialog->reject();
         });
-        dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"));
+        QVERIFY(
+            dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"))
+                .isEmpty());
     }
 
     void fileDialogTakesANewName() {
@@ -111,9 +104,6 @@ private slots:
         QCOMPARE(dialogs.chooseResultsFileName(QStringLiteral("Soubor s převody *.pre|*.pre")),
                  name);
         QVERIFY(!QFile::exists(name));
-
-        whenOpen<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-        QVERIFY(dialogs.chooseResultsFileName(QStringLiteral("A|*.a")).isEmpty());
     }
 };
 

@@ -1,24 +1,21 @@
-#include "program_under_test.h"
+#include "program_fixture.h"
 
 #include <QRadioButton>
 
-using vemlik::testing::ProgramUnderTest;
-
 // The user conversion page through its widgets, Prevody.kfc through its bytes.
-class UserPageTest : public QObject {
+class UserPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramUnderTest> program;
     QLineEdit* Text9 = nullptr;
     QLineEdit* Text10 = nullptr;
     QLineEdit* Text11 = nullptr;
 
     // The three input steps and the confirmation by a second Enter.
     void define(const QString& abbreviation, const QString& dimension, const QString& factor) {
-        ProgramUnderTest::type(Text9, abbreviation);
-        ProgramUnderTest::type(Text10, dimension);
-        ProgramUnderTest::type(Text11, factor);
+        program->type(Text9, abbreviation);
+        program->type(Text10, dimension);
+        program->type(Text11, factor);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
@@ -41,25 +38,23 @@ private:
     QString convertOnThePageOfSingleData(const QString& line) {
         program->click("Command12");
         program->choose(0);
-        ProgramUnderTest::type(program->control("Text1"), line);
+        program->type(program->control("Text1"), line);
         return program->control("Text2")->text();
     }
 
 private slots:
     void init() {
-        program = std::make_unique<ProgramUnderTest>();
-        QVERIFY(program->start());
+        QVERIFY(restart());
         Text9 = program->control("Text9");
         Text10 = program->control("Text10");
         Text11 = program->control("Text11");
         program->choose(3);
         QVERIFY(Text9->hasFocus());
     }
-    void cleanup() { program.reset(); }
 
-    // A temporary unit is only kept for the run; a permanent one is written on Yes and read at
-    // the next start.
-    void onlyPermanentUnitsAreWrittenOnYesAndReadAtTheNextStart() {
+    // A temporary unit is only kept for the run; a permanent one is written on Yes, in the bytes
+    // that the user conversion file's reader takes.
+    void onlyPermanentUnitsAreWrittenOnYes() {
         // The exponents at both ends of their range, and a negative factor, are taken.
         define(QStringLiteral("sah"), QStringLiteral("m5/s3"), QStringLiteral("-1.7"));
         QCOMPARE(program->state.units.userRowCount, 1);
@@ -77,19 +72,13 @@ private slots:
         define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2.1336"));
         program->dialogs.answerYes = true;
         define(QStringLiteral("bod"), QStringLiteral("x"), QStringLiteral("2"));
-        QCOMPARE(program->dialogs.questions,
-                 QStringList({QStringLiteral("Převod versta bude zapsán do souboru"),
-                              QStringLiteral("Převod sazen bude zapsán do souboru"),
-                              QStringLiteral("Převod bod bude zapsán do souboru")}));
+        QCOMPARE(program->dialogs.questions.join(u'|'),
+                 "Převod versta bude zapsán do souboru|Převod sazen bude zapsán do souboru|"
+                 "Převod bod bude zapsán do souboru");
         QCOMPARE(program->state.units.userRowCount, 4);
         // Nothing lies beside the executable, so the units go to the user's data folder.
         QCOMPARE(program->home.readUserFile(),
                  std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
-
-        vemlik::UnitTable again;
-        vemlik::initialiseEngine(again, program->messages, program->directory.directoryName());
-        QCOMPARE(again.userRowCount, 2);
-        QCOMPARE(again.rows[vemlik::kBuiltInCount + 2].dimensionCode, 54444444);
 
         // The kind stays as the user set it until the menu sets it back.
         QVERIFY(program->control<QRadioButton>("Option2")->isChecked());
@@ -143,11 +132,10 @@ private slots:
     }
 
     void nonNumericFactorIsEmptiedAndRefusedAtConfirmation() {
-        ProgramUnderTest::type(Text9, QStringLiteral("versta"));
-        ProgramUnderTest::type(Text10, QStringLiteral("m"));
-        ProgramUnderTest::type(Text11, QStringLiteral("1 066,8"));
-        QCOMPARE(program->dialogs.messages,
-                 QStringList(QStringLiteral("Faktor není numerická hodnota!")));
+        program->type(Text9, QStringLiteral("versta"));
+        program->type(Text10, QStringLiteral("m"));
+        program->type(Text11, QStringLiteral("1 066,8"));
+        QCOMPARE(program->dialogs.messages, QStringList{"Faktor není numerická hodnota!"});
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
         program->click("Command9");
         expectRefused(QStringLiteral("1 066,8"),
@@ -159,9 +147,8 @@ private slots:
             define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("2"));
         }
         define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2"));
-        QCOMPARE(
-            program->dialogs.messages,
-            QStringList(QStringLiteral("Tabulka jednotek je plná, další převod nelze přidat!")));
+        QCOMPARE(program->dialogs.messages,
+                 QStringList{"Tabulka jednotek je plná, další převod nelze přidat!"});
         QCOMPARE(program->state.units.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
         QVERIFY(entryCleared());
         QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
