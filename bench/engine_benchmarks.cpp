@@ -10,27 +10,22 @@ namespace {
 
 using namespace vemlik;
 
-class DiscardedMessages : public MessageSink {
-public:
-    void showMessage(std::string_view) override {}
-};
-
 void convertLine(benchmark::State& benchmarkState, std::string_view line) {
-    DiscardedMessages messages;
-    const auto state = std::make_unique<EngineState>();
-    initialiseEngine(*state, messages, "/nonexistent/");
+    DiscardingSink messages;
+    const auto units = std::make_unique<UnitTable>();
+    fillBuiltInUnits(*units);
+    OperandState operands;
     for (auto _ : benchmarkState) {
-        benchmark::DoNotOptimize(convertSingleLine(*state, messages, line, ","));
+        benchmark::DoNotOptimize(convertSingleLine(*units, operands, messages, line, ","));
     }
     benchmarkState.SetItemsProcessed(benchmarkState.iterations());
 }
 
 void initialise(benchmark::State& benchmarkState) {
-    DiscardedMessages messages;
-    const auto state = std::make_unique<EngineState>();
+    const auto units = std::make_unique<UnitTable>();
     for (auto _ : benchmarkState) {
-        initialiseEngine(*state, messages, "/nonexistent/");
-        benchmark::DoNotOptimize(state->rowCount);
+        fillBuiltInUnits(*units);
+        benchmark::DoNotOptimize(units->rowCount);
     }
 }
 

@@ -25,12 +25,11 @@ std::string_view asUtf8(std::string_view line, std::string& recoded) {
     return recoded;
 }
 
-// The engine keeps its copies of a line's parts until the next line replaces them. Those of a
-// long line are given back, so that two long lines never hold memory at the same time.
-void releaseLongTexts(EngineState& state) {
+// The engine keeps the unit texts of a line until the next line replaces them. Those of a long
+// line are given back, so that two long lines never hold memory at the same time.
+void releaseLongTexts(OperandState& operands) {
     constexpr std::size_t kLong = std::size_t{1} << 20;
-    for (std::string* text :
-         {&state.inputLine, &state.firstOperandText, &state.secondOperandText}) {
+    for (std::string* text : {&operands.targetText, &operands.sourceText}) {
         if (text->capacity() > kLong) {
             std::string().swap(*text);
         }
@@ -39,9 +38,9 @@ void releaseLongTexts(EngineState& state) {
 
 } // namespace
 
-BatchConversion::BatchConversion(EngineState& state, std::string decimalSeparator,
+BatchConversion::BatchConversion(const UnitTable& units, std::string decimalSeparator,
                                  OutputBuffer& output, OutputBuffer& errors)
-    : state_(state), decimalSeparator_(std::move(decimalSeparator)), output_(output),
+    : units_(units), decimalSeparator_(std::move(decimalSeparator)), output_(output),
       errors_(errors), messages_(errors) {}
 
 BatchConversion::Outcome BatchConversion::convertAll(LineReader& reader) {
@@ -72,8 +71,8 @@ void BatchConversion::convert(const InputLine& line) {
         writeResult(std::nullopt);
         return;
     }
-    writeResult(convertSingleLine(state_, messages_, text, decimalSeparator_));
-    releaseLongTexts(state_);
+    writeResult(convertSingleLine(units_, operands_, messages_, text, decimalSeparator_));
+    releaseLongTexts(operands_);
 }
 
 void BatchConversion::writeResult(const std::optional<std::string>& shown) {

@@ -11,14 +11,14 @@
 
 namespace vemlik::cli {
 
-// Converts lines one after another in one engine state, as the single conversion page does
+// Converts lines one after another with one set of operands, as the single conversion page does
 // with the lines typed into it, and writes one output line for each. Lines are numbered on
 // through all inputs, so that message N belongs to output line N.
 class BatchConversion {
 public:
     enum class Outcome { Finished, ReadFailed, WriteFailed };
 
-    BatchConversion(EngineState& state, std::string decimalSeparator, OutputBuffer& output,
+    BatchConversion(const UnitTable& units, std::string decimalSeparator, OutputBuffer& output,
                     OutputBuffer& errors);
 
     // Stops at the first write that standard output or standard error refuses: nobody would
@@ -33,7 +33,8 @@ private:
     void convert(const InputLine& line);
     void writeResult(const std::optional<std::string>& shown);
 
-    EngineState& state_;
+    const UnitTable& units_;
+    OperandState operands_;
     std::string decimalSeparator_;
     OutputBuffer& output_;
     OutputBuffer& errors_;

@@ -84,11 +84,11 @@ int reportUnwritable(OutputBuffer& errors) {
 
 int convertInputs(const Options& options, std::vector<LineReader>& inputs, SystemFile& userFile,
                   OutputBuffer& output, OutputBuffer& errors) {
-    const auto state = std::make_unique<EngineState>();
-    setUpUnitTable(*state, errors, options.userFile, userFile);
+    const auto units = std::make_unique<UnitTable>();
+    setUpUnitTable(*units, errors, options.userFile, userFile);
     const std::string separator =
         options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
-    BatchConversion batch(*state, separator, output, errors);
+    BatchConversion batch(*units, separator, output, errors);
     for (std::size_t index = 0; index < inputs.size(); ++index) {
         const BatchConversion::Outcome outcome = batch.convertAll(inputs[index]);
         if (outcome == BatchConversion::Outcome::WriteFailed) {

@@ -3,12 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vemlik {
 
 // Base positions of a dimension vector: m, s, kg, K, A, mol, cd and x.
 inline constexpr int kBasePositionCount = 8;
 using DimensionVector = std::array<std::int16_t, kBasePositionCount>;
+inline constexpr std::array<std::string_view, kBasePositionCount> kBaseSymbols = {
+    "m", "s", "kg", "K", "A", "mol", "cd", "x"};
 
 inline constexpr int kBuiltInCount = 91;
 inline constexpr int kMaxRows = 100;
@@ -26,47 +29,58 @@ struct UnitRecord {
     std::string abbreviation; // UTF-8, letter case as written
     double factor = 0;        // value of one unit in SI base units
     std::int32_t dimensionCode = 0;
-    std::int16_t length = 0; // characters (not bytes) of the abbreviation
 };
 
-// All conversion state of the program. The program makes exactly one; tests make fresh ones.
-// Screens hand their input over through these fields and read results back from them.
-struct EngineState {
-    std::array<std::string, kBasePositionCount> baseSymbols;
-
+// The units known in this run: the built-in rows, then the user rows. It only grows.
+struct UnitTable {
     // Rows are numbered from 1; row 0 is never used.
     std::array<UnitRecord, kMaxRows + 1> rows;
-    // Size and first letter of each row's abbreviation, kept beside the rows by the unit table
-    // so that a lookup passes over most rows without touching their text.
+    // Size and first letter of each row's abbreviation, kept beside the rows so that a lookup
+    // passes over most rows without touching their text.
     std::array<std::uint32_t, kMaxRows + 1> lookupKeys{};
     int builtInCount = 0;
     int userRowCount = 0;
     int rowCount = 0;
 
-    std::string applicationDirectory; // with a trailing separator
-    std::string userFileName;         // full name of the user's Prevody.kfc
+    std::string userFileName; // where the user rows come from and new ones are appended
+};
 
-    // The line converter reads and consumes this.
-    std::string inputLine;
+// One side of a conversion as evaluated from its unit text.
+struct Operand {
+    double factor = 0;
+    double offset = 0; // the zero point of a temperature scale, 0 for every other unit
+    DimensionVector vector{};
+};
 
-    // First operand: the target unit written before the number; second: the source unit after it.
-    std::string firstOperandText;
-    std::string secondOperandText;
-    double firstOperandFactor = 0;
-    double secondOperandFactor = 0;
-    double firstOperandOffset = 0;
-    double secondOperandOffset = 0;
-    DimensionVector firstOperandVector{};
-    DimensionVector secondOperandVector{};
-    DimensionVector termVector{};
+// A value in the source unit, brought into SI base units (or kelvin) and out into the target.
+struct Conversion {
+    Operand target;
+    Operand source;
 
+    double apply(double value) const {
+        return (value * source.factor + source.offset) / target.factor + target.offset;
+    }
+};
+
+// The operands that the pages share on purpose: a dimension entered on the user page and the
+// last conversion line leave them for each other. The target is the unit written before the
+// number (the "first operand"), the source the one after it (the "second operand").
+struct OperandState {
+    std::string targetText;
+    std::string sourceText;
+    Conversion conversion;
+    // Of the last line converted or dimension parsed. The user page refuses to store a
+    // dimension while it says that a unit was unknown, also when a conversion line set it.
     std::int16_t errorFlag = kNoError;
+    // Item k of a line stores its converted value in entry k - 1. Entries are never cleared,
+    // so an empty line gives back the first value that the lines before left.
+    std::array<float, kResultListSize> resultList{};
+};
 
-    // Entries 1 to 5 hold the converted values of the items of the last line; entry 0 is unused.
-    std::array<float, kResultListSize + 1> resultList{};
-
-    // 1 while the results file is open for appending.
-    std::int16_t resultsFileFlag = 0;
+// What the program holds for the whole run and hands to its windows.
+struct EngineState {
+    UnitTable units;
+    OperandState operands;
 };
 
 } // namespace vemlik

@@ -20,11 +20,12 @@ constexpr std::string_view kMissingBlankPrompt = "Chybí mezera za číslem!  :"
 constexpr std::string_view kInconsistentUnitsPrompt = "Nekonzistentni jednotky!   ";
 constexpr std::string_view kOutOfRangePrompt = "Výsledek je mimo rozsah!";
 
-// What each token adds to the token mask of its item. The mask is a sum: only an item of
-// exactly one first operand, one number and one second operand has its dimensions compared.
-constexpr std::int64_t kFirstOperandToken = 1;
+// What each token adds to the token mask of its item. The mask is a sum, not a set of bits:
+// an item whose tokens add up to 7 has its dimensions compared, and besides a target, a number
+// and a source that is also a target and three numbers (m 5 6 7), compared against no source.
+constexpr std::int64_t kTargetToken = 1;
 constexpr std::int64_t kNumberToken = 2;
-constexpr std::int64_t kSecondOperandToken = 4;
+constexpr std::int64_t kSourceToken = 4;
 constexpr std::int64_t kCompleteItem = 7;
 
 constexpr std::int32_t kKelvinCode = 5444;
@@ -58,14 +59,16 @@ std::optional<TemperatureScale> temperatureScale(std::string_view operandText) {
 }
 
 // Decimal commas become points; parentheses only separate.
-void replaceSeparators(std::string& line) {
-    for (char& character : line) {
+std::string withSeparatorsReplaced(std::string_view line) {
+    std::string replaced(line);
+    for (char& character : replaced) {
         if (character == '(' || character == ')') {
             character = ' ';
         } else if (character == ',') {
             character = '.';
         }
     }
+    return replaced;
 }
 
 bool startsNumber(char character) {
@@ -80,7 +83,7 @@ struct Item {
 };
 
 // Reads the tokens of the item at the front of the remaining line and drops them from it.
-Item readItem(EngineState& state, MessageSink& messages, std::string_view& remaining) {
+Item readItem(OperandState& operands, MessageSink& messages, std::string_view& remaining) {
     Item item;
     for (;;) {
         remaining = withoutLeadingBlanks(remaining);
@@ -104,11 +107,11 @@ Item readItem(EngineState& state, MessageSink& messages, std::string_view& remai
                 messages.showMessage(prompt);
             }
         } else if (item.tokenMask == 0) {
-            state.firstOperandText.assign(remaining.substr(0, tokenEnd));
-            item.tokenMask += kFirstOperandToken;
+            operands.targetText.assign(remaining.substr(0, tokenEnd));
+            item.tokenMask += kTargetToken;
         } else {
-            state.secondOperandText.assign(remaining.substr(0, tokenEnd));
-            item.tokenMask += kSecondOperandToken;
+            operands.sourceText.assign(remaining.substr(0, tokenEnd));
+            item.tokenMask += kSourceToken;
         }
         remaining = remaining.substr(std::min(tokenEnd + 1, remaining.size()));
         if (separator != ' ') {
@@ -117,33 +120,46 @@ Item readItem(EngineState& state, MessageSink& messages, std::string_view& remai
     }
 }
 
-// Factor, offset and vector of one operand text; the offset is 0 except for the scales.
-// False when the unit's factor or exponents left their range.
-bool evaluateOperand(EngineState& state, MessageSink& messages, const std::string& text,
-                     bool isSource, double& factor, double& offset, DimensionVector& vector) {
+// An item without units leaves its value as it is.
+constexpr Conversion kUnconverted{{1.0, 0.0, {}}, {1.0, 0.0, {}}};
+
+// What one operand text evaluates to; the offset is 0 except for the scales.
+struct EvaluatedOperand {
+    Operand operand;
+    bool withinRange = true; // false when the unit's factor or exponents left their range
+    bool unknownName = false;
+};
+
+EvaluatedOperand evaluateOperand(const UnitTable& units, MessageSink& messages,
+                                 std::string_view text, bool isSource) {
+    EvaluatedOperand evaluated;
     if (const std::optional<TemperatureScale> scale = temperatureScale(text)) {
-        decodeDimensionCode(kKelvinCode, vector);
-        factor = scale->factor;
-        offset = isSource ? scale->sourceOffset : scale->targetOffset;
-        return true;
+        decodeDimensionCode(kKelvinCode, evaluated.operand.vector);
+        evaluated.operand.factor = scale->factor;
+        evaluated.operand.offset = isSource ? scale->sourceOffset : scale->targetOffset;
+        return evaluated;
     }
-    return parseUnitExpression(state, messages, text, factor, vector);
+    const UnitExpressionValue value = parseUnitExpression(units, messages, text);
+    evaluated.operand = {value.factor, 0.0, value.vector};
+    evaluated.withinRange = value.withinRange;
+    evaluated.unknownName = value.unknownName;
+    return evaluated;
 }
 
-// Nothing when a unit is out of range: no value converted with it would be right.
-std::optional<double> convertValue(EngineState& state, MessageSink& messages, double value) {
-    const bool sourceWithinRange =
-        evaluateOperand(state, messages, state.secondOperandText, true, state.secondOperandFactor,
-                        state.secondOperandOffset, state.secondOperandVector);
-    const double inKelvinOrBaseUnits =
-        value * state.secondOperandFactor + state.secondOperandOffset;
-    const bool targetWithinRange =
-        evaluateOperand(state, messages, state.firstOperandText, false, state.firstOperandFactor,
-                        state.firstOperandOffset, state.firstOperandVector);
-    if (!sourceWithinRange || !targetWithinRange) {
+// Nothing when a unit is out of range: no value converted with it would be right. The source
+// is evaluated first, so that its unknown names are reported first.
+std::optional<double> convertValue(const UnitTable& units, const OperandState& operands,
+                                   MessageSink& messages, double value, LineResult& result) {
+    const EvaluatedOperand source = evaluateOperand(units, messages, operands.sourceText, true);
+    const EvaluatedOperand target = evaluateOperand(units, messages, operands.targetText, false);
+    result.conversion = {target.operand, source.operand};
+    if (source.unknownName || target.unknownName) {
+        result.errorFlag = kUnknownUnit;
+    }
+    if (!source.withinRange || !target.withinRange) {
         return std::nullopt;
     }
-    return inKelvinOrBaseUnits / state.firstOperandFactor + state.firstOperandOffset;
+    return result.conversion.apply(value);
 }
 
 bool fitsSinglePrecision(double value) {
@@ -151,17 +167,17 @@ bool fitsSinglePrecision(double value) {
 }
 
 // Entries past the fifth have no place in the result list; their items still count.
-void storeResult(EngineState& state, MessageSink& messages, std::size_t itemNumber,
-                 std::optional<double> result) {
+void storeResult(OperandState& operands, MessageSink& messages, std::size_t itemNumber,
+                 std::optional<double> value, LineResult& result) {
     float stored = 0.0F;
-    if (result && fitsSinglePrecision(*result)) {
-        stored = static_cast<float>(*result);
+    if (value && fitsSinglePrecision(*value)) {
+        stored = static_cast<float>(*value);
     } else {
         messages.showMessage(kOutOfRangePrompt);
-        state.errorFlag = kResultOutOfRange;
+        result.errorFlag = kResultOutOfRange;
     }
-    if (itemNumber < state.resultList.size()) {
-        state.resultList[itemNumber] = stored;
+    if (itemNumber <= operands.resultList.size()) {
+        operands.resultList[itemNumber - 1] = stored;
     }
 }
 
@@ -171,14 +187,15 @@ std::string exponentText(std::int16_t exponent) {
     return text;
 }
 
-void checkDimensions(EngineState& state, MessageSink& messages) {
-    for (std::size_t position = 0; position < state.firstOperandVector.size(); ++position) {
-        const std::int16_t target = state.firstOperandVector[position];
-        const std::int16_t source = state.secondOperandVector[position];
+void checkDimensions(MessageSink& messages, LineResult& result) {
+    const Conversion& conversion = result.conversion;
+    for (std::size_t position = 0; position < kBaseSymbols.size(); ++position) {
+        const std::int16_t target = conversion.target.vector[position];
+        const std::int16_t source = conversion.source.vector[position];
         if (target != source) {
-            state.errorFlag = kInconsistentUnits;
+            result.errorFlag = kInconsistentUnits;
             std::string prompt(kInconsistentUnitsPrompt);
-            prompt += state.baseSymbols[position];
+            prompt += kBaseSymbols[position];
             prompt += " : ";
             prompt += exponentText(target);
             prompt += ' ';
@@ -189,42 +206,41 @@ void checkDimensions(EngineState& state, MessageSink& messages) {
     }
 }
 
-void evaluateItem(EngineState& state, MessageSink& messages, const Item& item, double value,
-                  std::size_t itemNumber) {
-    state.firstOperandFactor = 1.0;
-    state.secondOperandFactor = 1.0;
-    state.firstOperandOffset = 0.0;
-    state.secondOperandOffset = 0.0;
-    state.firstOperandVector = {};
-    state.secondOperandVector = {};
-    const std::optional<double> result =
-        item.tokenMask == 0 ? value : convertValue(state, messages, value);
-    storeResult(state, messages, itemNumber, result);
+void evaluateItem(const UnitTable& units, OperandState& operands, MessageSink& messages,
+                  const Item& item, double value, std::size_t itemNumber, LineResult& result) {
+    result.conversion = kUnconverted;
+    const std::optional<double> converted =
+        item.tokenMask == 0 ? value : convertValue(units, operands, messages, value, result);
+    storeResult(operands, messages, itemNumber, converted, result);
     if (item.tokenMask == kCompleteItem) {
-        checkDimensions(state, messages);
+        checkDimensions(messages, result);
     }
 }
 
 } // namespace
 
-float convertLine(EngineState& state, MessageSink& messages) {
-    state.errorFlag = kNoError;
-    state.firstOperandText.clear();
-    state.secondOperandText.clear();
-    replaceSeparators(state.inputLine);
+LineResult convertLine(const UnitTable& units, OperandState& operands, MessageSink& messages,
+                       std::string_view line) {
+    operands.targetText.clear();
+    operands.sourceText.clear();
+    const std::string replaced = withSeparatorsReplaced(line);
     // Blanks after the last token end the line like its end, so they never make an item.
-    std::string_view remaining = withoutTrailingBlanks(withoutLeadingBlanks(state.inputLine));
+    std::string_view remaining = withoutSurroundingBlanks(replaced);
+    LineResult result;
+    result.conversion = operands.conversion;
     double value = 0.0;
     std::size_t itemNumber = 0;
     while (!remaining.empty()) {
-        const Item item = readItem(state, messages, remaining);
+        const Item item = readItem(operands, messages, remaining);
         if (item.lastNumber) {
             value = readNumber(*item.lastNumber);
         }
-        evaluateItem(state, messages, item, value, ++itemNumber);
+        evaluateItem(units, operands, messages, item, value, ++itemNumber, result);
     }
-    state.inputLine.clear();
-    return state.resultList[1];
+    operands.conversion = result.conversion;
+    operands.errorFlag = result.errorFlag;
+    result.firstValue = operands.resultList.front();
+    return result;
 }
 
 } // namespace vemlik

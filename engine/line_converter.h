@@ -3,11 +3,20 @@
 #include "engine_state.h"
 #include "message_sink.h"
 
+#include <string_view>
+
 namespace vemlik {
 
-// Converts the items of state.inputLine (which it consumes) and returns the converted value
-// of the first item. Leaves the operand texts, factors, offsets and vectors of the last item,
-// the error flag for the whole line and the result list behind.
-float convertLine(EngineState& state, MessageSink& messages);
+// What a line converted to.
+struct LineResult {
+    float firstValue = 0; // of the first item; after an empty line, the one the lines before left
+    std::int16_t errorFlag = kNoError; // the last fault of any item
+    Conversion conversion;             // of the last item
+};
+
+// Converts the items of a line. Leaves the operand texts and the conversion of the last item
+// and the values of the items in the shared operand state.
+LineResult convertLine(const UnitTable& units, OperandState& operands, MessageSink& messages,
+                       std::string_view line);
 
 } // namespace vemlik

@@ -24,10 +24,20 @@ std::size_t lineLength(std::string_view text) {
 
 } // namespace
 
-LineStream::LineStream(SystemFile& file) : file_(file), buffer_(kChunkSize) {}
+LineStream::LineStream(SystemFile& file) : file_(&file), buffer_(kChunkSize) {}
+
+LineStream::LineStream(std::string_view text)
+    : buffer_(text.begin(), text.end()), end_(text.size()) {
+    if (!text.empty()) {
+        lastByte_ = text.back();
+    }
+}
 
 bool LineStream::refill() {
-    const std::ptrdiff_t count = failed_ ? -1 : file_.read(buffer_.data(), buffer_.size());
+    if (file_ == nullptr) {
+        return false;
+    }
+    const std::ptrdiff_t count = failed_ ? -1 : file_->read(buffer_.data(), buffer_.size());
     failed_ = count < 0;
     begin_ = 0;
     end_ = count > 0 ? static_cast<std::size_t>(count) : 0;
@@ -65,9 +75,10 @@ std::optional<LineStream::Line> LineStream::next() {
         if (begin_ < end_) {
             afterCarriageReturn_ = buffer_[begin_] == '\r';
             ++begin_;
-            // A line within one read is handed out where it lies, without a copy.
+            // A line within one read is handed out where it lies, without a copy. Only a text
+            // in memory holds lines longer than one read.
             if (!started) {
-                return Line{rest.substr(0, length), false};
+                return length > kLineLimit ? Line{{}, true} : Line{rest.substr(0, length), false};
             }
             take(rest.substr(0, length), tooLong);
             return Line{line_, tooLong};

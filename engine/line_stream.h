@@ -23,6 +23,8 @@ public:
     };
 
     explicit LineStream(SystemFile& file);
+    // The lines of a text already in memory.
+    explicit LineStream(std::string_view text);
 
     // The next line, valid until the next call; nothing at the end of the file or after a
     // read fault.
@@ -35,7 +37,7 @@ private:
     bool refill();
     void take(std::string_view piece, bool& tooLong);
 
-    SystemFile& file_;
+    SystemFile* file_ = nullptr; // none for a text in memory
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -12,4 +12,10 @@ public:
     virtual void showMessage(std::string_view text) = 0;
 };
 
+// For runs where nobody reads the messages: benchmarks, fuzzing, a file that is replaced.
+class DiscardingSink : public MessageSink {
+public:
+    void showMessage(std::string_view) override {}
+};
+
 } // namespace vemlik

@@ -19,10 +19,12 @@ namespace {
 struct ScanRules {
     bool skipsBlanks;  // blanks, tabs and line feeds anywhere are passed over
     bool commaIsPoint; // "," may stand for the decimal point
+    bool dExponent;    // D may stand for E
 };
 
-constexpr ScanRules kLeadingNumber{true, false};
-constexpr ScanRules kWholeFactor{false, true};
+constexpr ScanRules kLeadingNumber{true, false, true};
+constexpr ScanRules kWholeFactor{false, true, true};
+constexpr ScanRules kRecordNumber{false, false, false};
 
 // The characters of a number as far as they go, rewritten for std::from_chars
 // ("-", digits, ".", digits, "e", sign, digits), which never depends on the locale.
@@ -114,7 +116,8 @@ private:
 
     // Taken only when at least one digit follows the letter and its sign.
     void scanExponent() {
-        if (atEnd() || !isExponentLetter(text_[index_])) {
+        if (atEnd() || !isExponentLetter(text_[index_]) ||
+            (!rules_.dExponent && (at('D') || at('d')))) {
             return;
         }
         const std::size_t letterIndex = index_;
@@ -196,13 +199,6 @@ std::string_view withoutSurroundingWhitespace(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::size_t digitsFrom(std::string_view text, std::size_t index) {
-    while (index < text.size() && isDecimalDigit(text[index])) {
-        ++index;
-    }
-    return index;
-}
-
 // Most numbers are written plainly: an optional "-", digits, perhaps a point with digits after
 // it, ended by the end of the text or by a character that (after any blanks) cannot continue
 // a number. Such a number is read straight from the text. Anything else, and numbers long
@@ -210,12 +206,12 @@ std::size_t digitsFrom(std::string_view text, std::size_t index) {
 std::optional<double> plainNumber(std::string_view text) {
     constexpr std::size_t kLongestPlain = 20;
     const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
-    std::size_t end = digitsFrom(text, start);
+    std::size_t end = digitsEnd(text, start);
     if (end == start) {
         return std::nullopt;
     }
     if (end < text.size() && text[end] == '.') {
-        const std::size_t fractionEnd = digitsFrom(text, end + 1);
+        const std::size_t fractionEnd = digitsEnd(text, end + 1);
         if (fractionEnd == end + 1) {
             return std::nullopt;
         }
@@ -268,6 +264,19 @@ double readNumberWithRadix(std::string_view text) {
         value = value * radix + digit;
     }
     return value;
+}
+
+std::optional<double> parseRecordNumber(std::string_view text) {
+    const ScannedNumber number = NumberScanner(text, kRecordNumber).scan();
+    if (!number.hasDigits || number.end != text.size()) {
+        return std::nullopt;
+    }
+    double magnitude = 0;
+    const char* first = number.text.data();
+    if (std::from_chars(first, first + number.text.size(), magnitude).ec != std::errc{}) {
+        return std::nullopt;
+    }
+    return number.negative ? -magnitude : magnitude;
 }
 
 std::optional<double> parseFactorText(std::string_view text) {

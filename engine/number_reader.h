@@ -17,4 +17,9 @@ double readNumberWithRadix(std::string_view text);
 // its decimal point and an optional exponent (E or D). Nothing when it is not.
 std::optional<double> parseFactorText(std::string_view text);
 
+// A number field of a user conversion file record: the whole text must be one number with "."
+// as its decimal point and an optional exponent (E only). Nothing when it is not, or when it
+// lies beyond the range of a double.
+std::optional<double> parseRecordNumber(std::string_view text);
+
 } // namespace vemlik

@@ -22,25 +22,26 @@ struct MagnitudeClass {
     bool exponentAlwaysSigned;
 };
 
+struct MagnitudeBound {
+    double above;
+    MagnitudeClass form;
+};
+
 // Tried from the top; each threshold is the double nearest to the decimal written.
+constexpr std::array<MagnitudeBound, 6> kMagnitudeBounds = {{
+    {9999.0, {Notation::Scientific, 4, true}},
+    {99.99, {Notation::Fixed, 2, false}},
+    {9.999, {Notation::Fixed, 3, false}},
+    {0.9999, {Notation::Fixed, 4, false}},
+    {0.09999, {Notation::Fixed, 5, false}},
+    {0.009999, {Notation::Fixed, 6, false}},
+}};
+
 MagnitudeClass magnitudeClass(double magnitude) {
-    if (magnitude > 9999.0) {
-        return {Notation::Scientific, 4, true};
-    }
-    if (magnitude > 99.99) {
-        return {Notation::Fixed, 2, false};
-    }
-    if (magnitude > 9.999) {
-        return {Notation::Fixed, 3, false};
-    }
-    if (magnitude > 0.9999) {
-        return {Notation::Fixed, 4, false};
-    }
-    if (magnitude > 0.09999) {
-        return {Notation::Fixed, 5, false};
-    }
-    if (magnitude > 0.009999) {
-        return {Notation::Fixed, 6, false};
+    for (const MagnitudeBound& bound : kMagnitudeBounds) {
+        if (magnitude > bound.above) {
+            return bound.form;
+        }
     }
     return {Notation::Scientific, 4, false};
 }
@@ -215,13 +216,12 @@ constexpr std::array<DerivedUnit, 7> kDerivedUnits = {{
 }};
 
 // Positive exponents first, then every negative one after its own "/", highest position first.
-std::string spelledOutUnit(const DimensionVector& vector,
-                           const std::array<std::string, kBasePositionCount>& baseSymbols) {
+std::string spelledOutUnit(const DimensionVector& vector) {
     std::string text;
     for (std::size_t position = vector.size(); position-- > 0;) {
         const int exponent = vector[position];
         if (exponent > 0) {
-            text += baseSymbols[position];
+            text += kBaseSymbols[position];
             if (exponent > 1) {
                 text += std::to_string(exponent);
             }
@@ -239,7 +239,7 @@ std::string spelledOutUnit(const DimensionVector& vector,
                 text += '/';
                 denominatorWritten = true;
             }
-            text += baseSymbols[position];
+            text += kBaseSymbols[position];
             if (exponent < -1) {
                 text += std::to_string(-exponent);
             }
@@ -273,18 +273,19 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
     return text;
 }
 
-std::string resultUnitText(const EngineState& state) {
-    if (state.errorFlag > 0 || state.secondOperandText.empty()) {
+std::string resultUnitText(const OperandState& operands) {
+    if (operands.sourceText.empty()) {
         return {};
     }
+    const DimensionVector& vector = operands.conversion.source.vector;
     // Codes of absurd exponents need more than 32 bits and then match no name.
-    const std::int64_t code = encodeDimensionCode(state.secondOperandVector);
+    const std::int64_t code = encodeDimensionCode(vector);
     for (const DerivedUnit& unit : kDerivedUnits) {
         if (unit.code == code) {
             return unit.name;
         }
     }
-    return spelledOutUnit(state.secondOperandVector, state.baseSymbols);
+    return spelledOutUnit(vector);
 }
 
 } // namespace vemlik

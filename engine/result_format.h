@@ -13,7 +13,7 @@ enum class ValuePrecision { Single, Double };
 std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator);
 
 // The unit of the last converted line in SI base units: one of the seven derived names, or the
-// base symbols spelled out; empty after an error or without a source unit.
-std::string resultUnitText(const EngineState& state);
+// base symbols spelled out; empty without a source unit.
+std::string resultUnitText(const OperandState& operands);
 
 } // namespace vemlik

@@ -5,17 +5,16 @@
 
 namespace vemlik {
 
-std::optional<std::string> convertSingleLine(EngineState& state, MessageSink& messages,
-                                             std::string_view line,
+std::optional<std::string> convertSingleLine(const UnitTable& units, OperandState& operands,
+                                             MessageSink& messages, std::string_view line,
                                              std::string_view decimalSeparator) {
-    state.inputLine.assign(line);
-    const float value = convertLine(state, messages);
-    if (state.errorFlag > 0) {
+    const LineResult result = convertLine(units, operands, messages, line);
+    if (result.errorFlag != kNoError) {
         return std::nullopt;
     }
-    std::string text = formatValue(value, ValuePrecision::Single, decimalSeparator);
+    std::string text = formatValue(result.firstValue, ValuePrecision::Single, decimalSeparator);
     text += ' ';
-    text += state.firstOperandText.empty() ? resultUnitText(state) : state.firstOperandText;
+    text += operands.targetText.empty() ? resultUnitText(operands) : operands.targetText;
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include "text_scanning.h"
+
 #include <array>
 #include <cstdint>
 
@@ -119,7 +121,7 @@ std::optional<char> windows1250Byte(char32_t character) {
 
 char32_t lowerCharacter(char32_t character) {
     if (character < 0x80) {
-        return (character >= 'A' && character <= 'Z') ? character + 0x20 : character;
+        return static_cast<unsigned char>(asciiLower(static_cast<char>(character)));
     }
     // Latin-1 Supplement: À to Þ except ×.
     if (character >= 0xC0 && character <= 0xDE && character != 0xD7) {
@@ -139,10 +141,6 @@ char32_t lowerCharacter(char32_t character) {
         return character + 1;
     }
     return character;
-}
-
-char asciiLower(char byte) {
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte + ('a' - 'A')) : byte;
 }
 
 } // namespace

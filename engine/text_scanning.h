@@ -4,11 +4,24 @@
 
 namespace vemlik {
 
-// Small character tests shared by the readers of conversion lines and unit expressions.
+// Small character tests shared by the engine's readers of lines, expressions and records.
 // A blank is the space character only; tabs are ordinary characters there.
 
 inline bool isDecimalDigit(char character) {
     return character >= '0' && character <= '9';
+}
+
+// The index just past the run of digits that starts at the index.
+inline std::size_t digitsEnd(std::string_view text, std::size_t index) {
+    while (index < text.size() && isDecimalDigit(text[index])) {
+        ++index;
+    }
+    return index;
+}
+
+// Capital ASCII letters become small ones; every other byte stays as it is.
+inline char asciiLower(char byte) {
+    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte + ('a' - 'A')) : byte;
 }
 
 // The index of the first character that passes the test; npos when none does. Cheaper than
@@ -30,6 +43,10 @@ inline std::string_view withoutLeadingBlanks(std::string_view text) {
 inline std::string_view withoutTrailingBlanks(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+inline std::string_view withoutSurroundingBlanks(std::string_view text) {
+    return withoutTrailingBlanks(withoutLeadingBlanks(text));
 }
 
 } // namespace vemlik

@@ -49,66 +49,69 @@ Factor splitExponent(std::string_view factorText) {
     return {factorText, 0};
 }
 
-// The factor's own conversion factor; its exponents are left in the term vector. An unknown
-// name counts as 1 with no exponents.
-double evaluateFactor(EngineState& state, MessageSink& messages, Factor factor, bool& withinRange) {
-    const int row = factor.name.empty() ? 0 : findUnitRow(state, factor.name);
+// One factor's own conversion factor and exponents. An unknown name counts as 1 with no
+// exponents.
+struct Term {
+    double factor = 1.0;
+    DimensionVector vector{};
+};
+
+Term evaluateFactor(const UnitTable& units, MessageSink& messages, Factor factor,
+                    UnitExpressionValue& value) {
+    const int row = factor.name.empty() ? 0 : findUnitRow(units, factor.name);
+    Term term;
     if (row == 0) {
         std::string prompt(kUnknownUnitPrompt);
         prompt += factor.name;
         messages.showMessage(prompt);
-        state.errorFlag = kUnknownUnit;
-        state.termVector = {};
-        return 1.0;
+        value.unknownName = true;
+        return term;
     }
-    const UnitRecord& record = state.rows[static_cast<std::size_t>(row)];
-    double conversionFactor = record.factor;
-    const int highest = decodeDimensionCode(record.dimensionCode, state.termVector);
+    const UnitRecord& record = units.rows[static_cast<std::size_t>(row)];
+    term.factor = record.factor;
+    const int highest = decodeDimensionCode(record.dimensionCode, term.vector);
     // The exponent raises the whole factor but only the highest position of its dimension.
     if (factor.exponent > 0) {
-        conversionFactor = std::pow(record.factor, factor.exponent);
-        checkFactorRange(record.factor, 1.0, conversionFactor, withinRange);
-        std::int16_t& entry = state.termVector[static_cast<std::size_t>(highest)];
-        entry = saturatedExponent(entry + factor.exponent - 1, withinRange);
+        term.factor = std::pow(record.factor, factor.exponent);
+        checkFactorRange(record.factor, 1.0, term.factor, value.withinRange);
+        std::int16_t& entry = term.vector[static_cast<std::size_t>(highest)];
+        entry = saturatedExponent(entry + factor.exponent - 1, value.withinRange);
     }
-    return conversionFactor;
+    return term;
 }
 
-void combine(char operation, double factor, const DimensionVector& term, double& total,
-             DimensionVector& vector, bool& withinRange) {
+void combine(char operation, const Term& term, UnitExpressionValue& value) {
     const int sign = operation == '*' ? 1 : -1;
-    const double combined = operation == '*' ? total * factor : total / factor;
-    checkFactorRange(total, factor, combined, withinRange);
-    total = combined;
-    for (std::size_t position = 0; position < vector.size(); ++position) {
-        vector[position] = saturatedExponent(vector[position] + sign * term[position], withinRange);
+    const double combined =
+        operation == '*' ? value.factor * term.factor : value.factor / term.factor;
+    checkFactorRange(value.factor, term.factor, combined, value.withinRange);
+    value.factor = combined;
+    for (std::size_t position = 0; position < value.vector.size(); ++position) {
+        value.vector[position] = saturatedExponent(
+            value.vector[position] + sign * term.vector[position], value.withinRange);
     }
 }
 
 } // namespace
 
-bool parseUnitExpression(EngineState& state, MessageSink& messages, std::string_view expression,
-                         double& factor, DimensionVector& vector) {
-    bool withinRange = true;
-    factor = 1.0;
-    vector = {};
+UnitExpressionValue parseUnitExpression(const UnitTable& units, MessageSink& messages,
+                                        std::string_view expression) {
+    UnitExpressionValue value;
     char pendingOperation = '*';
     std::string_view remaining = expression;
     while (!remaining.empty()) {
         remaining = withoutLeadingBlanks(remaining);
         const std::size_t operatorIndex = findFirst(
             remaining, [](char character) { return character == '*' || character == '/'; });
-        const std::string_view factorText = remaining.substr(0, operatorIndex);
-        const double factorValue =
-            evaluateFactor(state, messages, splitExponent(factorText), withinRange);
-        combine(pendingOperation, factorValue, state.termVector, factor, vector, withinRange);
+        const Factor factor = splitExponent(remaining.substr(0, operatorIndex));
+        combine(pendingOperation, evaluateFactor(units, messages, factor, value), value);
         if (operatorIndex == std::string_view::npos) {
             break;
         }
         pendingOperation = remaining[operatorIndex];
         remaining = remaining.substr(operatorIndex + 1);
     }
-    return withinRange;
+    return value;
 }
 
 } // namespace vemlik

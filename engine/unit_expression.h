@@ -7,11 +7,19 @@
 
 namespace vemlik {
 
+// What a unit expression stands for in SI base units.
+struct UnitExpressionValue {
+    double factor = 1.0;
+    DimensionVector vector{};
+    // False when an exponent sum left the 16-bit range (it then stops at the edge) or the
+    // factor overflowed to infinity or underflowed to 0.
+    bool withinRange = true;
+    bool unknownName = false;
+};
+
 // Evaluates a unit expression such as kg2*m/s2/K into its conversion factor and dimension
-// vector. Unknown names are reported one by one and set the error flag to 2; the flag is
-// never cleared here. False when an exponent sum left the 16-bit range (it then stops at the
-// edge) or the factor overflowed to infinity or underflowed to 0.
-bool parseUnitExpression(EngineState& state, MessageSink& messages, std::string_view expression,
-                         double& factor, DimensionVector& vector);
+// vector. Unknown names are reported one by one and count as 1 with no exponents.
+UnitExpressionValue parseUnitExpression(const UnitTable& units, MessageSink& messages,
+                                        std::string_view expression);
 
 } // namespace vemlik

@@ -1,6 +1,7 @@
 #include "user_conversion_file.h"
 
 #include "line_stream.h"
+#include "number_reader.h"
 #include "system_file.h"
 #include "text_encoding.h"
 #include "text_file_appender.h"
@@ -30,17 +31,6 @@ struct FileRecord {
     std::int32_t dimensionCode = 0;
 };
 
-std::string_view trimBlanks(std::string_view text) {
-    return withoutTrailingBlanks(withoutLeadingBlanks(text));
-}
-
-std::size_t skipDigits(std::string_view text, std::size_t index) {
-    while (index < text.size() && isDecimalDigit(text[index])) {
-        ++index;
-    }
-    return index;
-}
-
 std::string_view withoutPlusSign(std::string_view number) {
     if (!number.empty() && number.front() == '+') {
         number.remove_prefix(1);
@@ -48,49 +38,13 @@ std::string_view withoutPlusSign(std::string_view number) {
     return number;
 }
 
-std::size_t skipSign(std::string_view text, std::size_t index) {
-    return index < text.size() && (text[index] == '+' || text[index] == '-') ? index + 1 : index;
-}
-
 bool isInteger(std::string_view text) {
-    const std::size_t digitsStart = skipSign(text, 0);
-    return digitsStart < text.size() && skipDigits(text, digitsStart) == text.size();
-}
-
-// Optional sign, digits with at most one decimal point, optional exponent: E or e, an
-// optional sign and digits.
-bool isDecimalNumber(std::string_view text) {
-    const std::size_t integerStart = skipSign(text, 0);
-    const std::size_t integerEnd = skipDigits(text, integerStart);
-    const bool point = integerEnd < text.size() && text[integerEnd] == '.';
-    const std::size_t fractionEnd = point ? skipDigits(text, integerEnd + 1) : integerEnd;
-    const std::size_t digitCount = fractionEnd - integerStart - (point ? 1 : 0);
-    if (digitCount == 0) {
-        return false;
-    }
-    if (fractionEnd == text.size()) {
-        return true;
-    }
-    return (text[fractionEnd] == 'E' || text[fractionEnd] == 'e') &&
-           isInteger(text.substr(fractionEnd + 1));
-}
-
-std::optional<double> readFactor(std::string_view field) {
-    const std::string_view number = trimBlanks(field);
-    if (!isDecimalNumber(number)) {
-        return std::nullopt;
-    }
-    const std::string_view digits = withoutPlusSign(number);
-    double factor = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), factor);
-    if (error != std::errc{} || end != digits.data() + digits.size()) {
-        return std::nullopt;
-    }
-    return factor;
+    const std::size_t digitsStart = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    return digitsStart < text.size() && digitsEnd(text, digitsStart) == text.size();
 }
 
 std::optional<std::int32_t> readDimensionCode(std::string_view field) {
-    const std::string_view number = trimBlanks(field);
+    const std::string_view number = withoutSurroundingBlanks(field);
     if (!isInteger(number)) {
         return std::nullopt;
     }
@@ -117,7 +71,7 @@ bool holdsControlCharacter(std::string_view text) {
 
 // An abbreviation that a record carries and gives back unchanged.
 bool isStorableAbbreviation(std::string_view abbreviation) {
-    return !abbreviation.empty() && trimBlanks(abbreviation) == abbreviation &&
+    return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
            abbreviation.find(',') == std::string_view::npos &&
            !holdsControlCharacter(abbreviation) &&
            characterCount(abbreviation) <=
@@ -139,11 +93,13 @@ std::optional<FileRecord> readRecord(std::string_view line, std::string& decoded
     }
     const std::optional<std::int32_t> code = readDimensionCode(line.substr(secondComma + 1));
     const std::optional<double> factor =
-        code ? readFactor(line.substr(firstComma + 1, secondComma - firstComma - 1)) : std::nullopt;
+        code ? parseRecordNumber(withoutSurroundingBlanks(
+                   line.substr(firstComma + 1, secondComma - firstComma - 1)))
+             : std::nullopt;
     if (!factor) {
         return std::nullopt;
     }
-    std::string_view abbreviation = trimBlanks(line.substr(0, firstComma));
+    std::string_view abbreviation = withoutSurroundingBlanks(line.substr(0, firstComma));
     if (!isValidUtf8(abbreviation)) {
         decoded = windows1250ToUtf8(abbreviation);
         abbreviation = decoded;
@@ -192,14 +148,7 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 
 } // namespace
 
-int readUserConversionFile(EngineState& state, MessageSink& messages) {
-    SystemFile file =
-        SystemFile::openForReading(state.userFileName, SystemFile::Kinds::regularOnly);
-    return file.isOpen() ? readUserConversionFile(state, messages, file) : 0;
-}
-
-int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile& file) {
-    LineStream lines(file);
+int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines) {
     std::string decoded;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
@@ -208,7 +157,7 @@ int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile
     for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
         const std::string_view text =
             lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
-        if (!line->tooLong && trimBlanks(text).empty()) {
+        if (!line->tooLong && withoutSurroundingBlanks(text).empty()) {
             continue;
         }
         const std::optional<FileRecord> record =
@@ -217,7 +166,7 @@ int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
             }
-        } else if (addUserUnit(state, record->abbreviation, record->factor,
+        } else if (addUserUnit(units, record->abbreviation, record->factor,
                                record->dimensionCode)) {
             ++recordsRead;
         } else {
@@ -233,6 +182,16 @@ int readUserConversionFile(EngineState& state, MessageSink& messages, SystemFile
         messages.showMessage(kTableFullMessage);
     }
     return recordsRead;
+}
+
+int readUserConversionFile(UnitTable& units, MessageSink& messages) {
+    SystemFile file =
+        SystemFile::openForReading(units.userFileName, SystemFile::Kinds::regularOnly);
+    if (!file.isOpen()) {
+        return 0;
+    }
+    LineStream lines(file);
+    return addUserRecords(units, messages, lines);
 }
 
 bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {

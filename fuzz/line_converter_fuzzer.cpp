@@ -1,4 +1,4 @@
-#include "pristine_state.h"
+#include "pristine_units.h"
 #include "single_conversion.h"
 
 #include <cstddef>
@@ -7,9 +7,9 @@
 
 // A conversion line, converted and formatted as the single conversion page does it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vemlik::EngineState state = vemlik::fuzzing::pristineState();
-    vemlik::fuzzing::DiscardingSink sink;
+    vemlik::OperandState operands;
+    vemlik::DiscardingSink sink;
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    vemlik::convertSingleLine(state, sink, line, ",");
+    vemlik::convertSingleLine(vemlik::fuzzing::pristineUnits(), operands, sink, line, ",");
     return 0;
 }

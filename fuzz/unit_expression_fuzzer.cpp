@@ -1,4 +1,4 @@
-#include "pristine_state.h"
+#include "pristine_units.h"
 #include "unit_expression.h"
 
 #include <cstddef>
@@ -6,10 +6,8 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vemlik::EngineState state = vemlik::fuzzing::pristineState();
-    vemlik::fuzzing::DiscardingSink sink;
+    vemlik::DiscardingSink sink;
     const std::string_view expression(reinterpret_cast<const char*>(data), size);
-    vemlik::parseUnitExpression(state, sink, expression, state.firstOperandFactor,
-                                state.firstOperandVector);
+    vemlik::parseUnitExpression(vemlik::fuzzing::pristineUnits(), sink, expression);
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "dialogs.h"
-#include "engine_state.h"
+#include "escape_key.h"
 #include "fonts.h"
 #include "line_converter.h"
 #include "number_reader.h"
@@ -10,10 +10,10 @@
 #include "results_file.h"
 #include "results_file_format.h"
 #include "twips.h"
+#include "utf8.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -25,10 +25,6 @@ namespace vemlik {
 namespace {
 
 const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
-
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
 
 } // namespace
 
@@ -44,147 +40,130 @@ BlockPage::BlockPage(EngineState& state, Dialogs& dialogs, MessageSink& messages
         this, "Label23",
         QStringLiteral("Po zadání číselné hodnoty stiskněte <Enter> a před zadáním další <Esc>"),
         {6000, 2160, 1575, 855});
-    addPageButtons();
+    addButtons();
 }
 
 void BlockPage::addEntryFields(QWidget* frame) {
     const QFont font = layoutFont(9.75);
-    chkSoubor_ =
+    saveTableBox_ =
         makeCheckBox(frame, "chkSoubor", QStringLiteral("&Uložit výslednou tabulku do souboru"),
                      {1800, 120, 3615, 255});
     makeLabel(frame, "Label9", QStringLiteral("Vstupní rozměr"), {120, 600, 1575, 255});
-    Text3_ = makeTextBox(frame, "Text3", {1800, 480, 3615, 375}, font);
+    sourceUnitEdit_ = makeTextBox(frame, "Text3", {1800, 480, 3615, 375}, font);
     makeLabel(frame, "Label10", QStringLiteral("Požadovaný výsledný rozměr"),
               {120, 1080, 1575, 375});
-    Text4_ = makeTextBox(frame, "Text4", {1800, 1080, 3615, 375}, font);
+    targetUnitEdit_ = makeTextBox(frame, "Text4", {1800, 1080, 3615, 375}, font);
     makeLabel(frame, "Label11", QStringLiteral("Vstupní číselná hodnota"), {120, 1680, 2295, 255});
-    Text5_ = makeTextBox(frame, "Text5", {120, 1920, 2415, 375}, font);
+    valueEdit_ = makeTextBox(frame, "Text5", {120, 1920, 2415, 375}, font);
     makeLabel(frame, "Label12", QStringLiteral("Vemlik číselná hodnota"), {2760, 1680, 2535, 255});
-    Text6_ = makeTextBox(frame, "Text6", {2760, 1920, 2655, 375}, font);
+    resultEdit_ = makeTextBox(frame, "Text6", {2760, 1920, 2655, 375}, font);
     makeLabel(frame, "Label18",
               QStringLiteral("Výsledky bloku Vemlik v pořadí původní a Vemlik hodnota"),
               {120, 2640, 1095, 1455});
-    Text8_ = new QPlainTextEdit(frame);
-    Text8_->setObjectName(QStringLiteral("Text8"));
-    Text8_->setGeometry(twipsRect(1440, 2400, 3975, 2295));
-    Text8_->setFont(font);
-    Text8_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text8_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text8_->setTabChangesFocus(true);
+    tableEdit_ = new QPlainTextEdit(frame);
+    tableEdit_->setObjectName(QStringLiteral("Text8"));
+    tableEdit_->setGeometry(twipsRect(1440, 2400, 3975, 2295));
+    tableEdit_->setFont(font);
+    tableEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    tableEdit_->setTabChangesFocus(true);
 
-    flipOnArrival(chkSoubor_, Text3_);
-    Text5_->installEventFilter(this);
-    connect(Text3_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
-    connect(Text4_, &QLineEdit::returnPressed, this, &BlockPage::takeUnitPair);
-    connect(Text5_, &QLineEdit::returnPressed, this, &BlockPage::convertValue);
+    flipOnArrival(saveTableBox_, sourceUnitEdit_);
+    onEscape(valueEdit_, [this] { valueEdit_->clear(); });
+    connect(sourceUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
+    connect(targetUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeUnitPair);
+    connect(valueEdit_, &QLineEdit::returnPressed, this, &BlockPage::convertValue);
 }
 
-void BlockPage::addPageButtons() {
+void BlockPage::addButtons() {
     QPushButton* newEntry =
         makeButton(this, "Command8", QStringLiteral("&Nové zadání"), {6000, 3600, 1455, 375});
-    QPushButton* overview =
-        makeButton(this, "Command7", QStringLiteral("&Přehled zkratek"), {6000, 4080, 1455, 375});
-    QPushButton* menu =
-        makeButton(this, "Command6", QStringLiteral("&Hlavní menu"), {6000, 4560, 1455, 375});
-    QPushButton* end =
-        makeButton(this, "Command5", QStringLiteral("&Skončit"), {6000, 5040, 1455, 375});
-    orderTabStops(
-        {Text3_, Text4_, Text5_, Text6_, Text8_, end, menu, overview, newEntry, chkSoubor_});
-
+    const auto writeTableFirst = [this] { writeTable(); };
+    const auto [overview, menu, end] = addPageButtons(this,
+                                                      {{"Command7", {6000, 4080, 1455, 375}},
+                                                       {"Command6", {6000, 4560, 1455, 375}},
+                                                       {"Command5", {6000, 5040, 1455, 375}}},
+                                                      writeTableFirst, writeTableFirst);
+    orderTabStops({sourceUnitEdit_, targetUnitEdit_, valueEdit_, resultEdit_, tableEdit_, end, menu,
+                   overview, newEntry, saveTableBox_});
     connect(newEntry, &QPushButton::clicked, this, &BlockPage::newEntry);
-    connect(overview, &QPushButton::clicked, this, &Page::overviewRequested);
-    connect(menu, &QPushButton::clicked, this, [this] {
-        writeTable();
-        emit menuRequested();
-    });
-    connect(end, &QPushButton::clicked, this, [this] {
-        writeTable();
-        emit endRequested();
-    });
 }
 
 void BlockPage::clearForPageEntry() {
-    for (QLineEdit* box : {Text3_, Text4_, Text5_, Text6_}) {
+    for (QLineEdit* box : {sourceUnitEdit_, targetUnitEdit_, valueEdit_, resultEdit_}) {
         box->clear();
     }
-    Text8_->clear();
-    pairAccepted_ = false;
+    tableEdit_->clear();
+    acceptedPair_.reset();
 }
 
 QWidget* BlockPage::firstField() {
-    return Text3_;
-}
-
-bool BlockPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text5_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        Text5_->clear();
-        return false;
-    }
-    return Page::eventFilter(watched, event);
+    return sourceUnitEdit_;
 }
 
 void BlockPage::takeSourceUnit() {
-    state_.secondOperandText = utf8(Text3_->text());
-    Text4_->setFocus();
+    state_.operands.sourceText = utf8(sourceUnitEdit_->text());
+    targetUnitEdit_->setFocus();
 }
 
 void BlockPage::takeUnitPair() {
-    state_.firstOperandText = utf8(Text4_->text());
-    Text5_->clear();
-    Text5_->setFocus();
-    state_.inputLine = state_.firstOperandText + " 1 " + state_.secondOperandText;
-    convertLine(state_, messages_);
-    pairAccepted_ = state_.errorFlag == kNoError;
+    OperandState& operands = state_.operands;
+    operands.targetText = utf8(targetUnitEdit_->text());
+    valueEdit_->clear();
+    valueEdit_->setFocus();
+    // The source text is the one Enter in Text3 or the last conversion line left.
+    const std::string line = operands.targetText + " 1 " + operands.sourceText;
+    const LineResult result = convertLine(state_.units, operands, messages_, line);
+    acceptedPair_.reset();
+    if (result.errorFlag == kNoError) {
+        acceptedPair_ = result.conversion;
+    }
 }
 
 void BlockPage::convertValue() {
-    Text6_->clear();
+    resultEdit_->clear();
     // Values are only converted with a pair the user has seen accepted on this page; that
     // also keeps the division from a target factor that no conversion has set yet.
-    if (!pairAccepted_) {
+    if (!acceptedPair_) {
         dialogs_.showMessage(QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!"));
         return;
     }
-    if (state_.resultsFileFlag == 0 && chkSoubor_->isChecked() && !results_.open(kResultsFilter)) {
+    if (saveTableBox_->isChecked() && !results_.open(kResultsFilter)) {
         // Unchecked without the usual move to Text3: the user goes on typing values.
-        const QSignalBlocker blocker(chkSoubor_);
-        chkSoubor_->setChecked(false);
+        const QSignalBlocker blocker(saveTableBox_);
+        saveTableBox_->setChecked(false);
     }
-    QString valueText = Text5_->text();
+    QString valueText = valueEdit_->text();
     if (const qsizetype comma = valueText.indexOf(u','); comma >= 0) {
         valueText[comma] = u'.';
-        Text5_->setText(valueText);
+        valueEdit_->setText(valueText);
     }
-    const double x = readNumberWithRadix(utf8(valueText));
-    const double y =
-        (x * state_.secondOperandFactor + state_.secondOperandOffset) / state_.firstOperandFactor +
-        state_.firstOperandOffset;
-    Text6_->setText(QString::fromStdString(
-        formatValue(y, ValuePrecision::Double, utf8(QLocale().decimalPoint()))));
-    Text8_->moveCursor(QTextCursor::End);
-    Text8_->insertPlainText(Text5_->text() + u'\t' + Text6_->text() + u'\n');
+    const double converted = acceptedPair_->apply(readNumberWithRadix(utf8(valueText)));
+    resultEdit_->setText(QString::fromStdString(
+        formatValue(converted, ValuePrecision::Double, utf8(QLocale().decimalPoint()))));
+    tableEdit_->moveCursor(QTextCursor::End);
+    tableEdit_->insertPlainText(valueEdit_->text() + u'\t' + resultEdit_->text() + u'\n');
 }
 
 void BlockPage::writeTable() {
-    if (state_.resultsFileFlag != 1) {
+    if (!results_.isOpen()) {
         return;
     }
     // The box keeps its lines apart by LF alone; the file's rows end in CR LF.
-    const QString table = Text8_->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    if (results_.append(
-            blockTableSection(utf8(Text3_->text()), utf8(Text4_->text()), utf8(table)))) {
+    const QString table = tableEdit_->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (results_.append(blockTableSection(utf8(sourceUnitEdit_->text()),
+                                          utf8(targetUnitEdit_->text()), utf8(table)))) {
         results_.close();
     } else {
-        const QSignalBlocker blocker(chkSoubor_);
-        chkSoubor_->setChecked(false);
+        const QSignalBlocker blocker(saveTableBox_);
+        saveTableBox_->setChecked(false);
     }
 }
 
 void BlockPage::newEntry() {
     writeTable();
     clearForPageEntry();
-    Text3_->setFocus();
+    sourceUnitEdit_->setFocus();
 }
 
 } // namespace vemlik

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine_state.h"
 #include "page.h"
+
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -11,7 +14,6 @@ namespace vemlik {
 class Dialogs;
 class ResultsFile;
 class MessageSink;
-struct EngineState;
 
 // Page 2: converts a series of values that share one source and one target unit.
 class BlockPage : public Page {
@@ -24,12 +26,9 @@ public:
     void clearForPageEntry() override;
     QWidget* firstField() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void addEntryFields(QWidget* frame);
-    void addPageButtons();
+    void addButtons();
     void takeSourceUnit();
     void takeUnitPair();
     void convertValue();
@@ -41,15 +40,15 @@ private:
     Dialogs& dialogs_;
     MessageSink& messages_;
     ResultsFile& results_;
-    // True once Enter in Text4 converted a unit pair without error since the fields were emptied.
-    bool pairAccepted_ = false;
+    // Set once Enter in Text4 converted a unit pair without error since the fields were emptied.
+    std::optional<Conversion> acceptedPair_;
 
-    QCheckBox* chkSoubor_;
-    QLineEdit* Text3_;
-    QLineEdit* Text4_;
-    QLineEdit* Text5_;
-    QLineEdit* Text6_;
-    QPlainTextEdit* Text8_;
+    QCheckBox* saveTableBox_;
+    QLineEdit* sourceUnitEdit_;
+    QLineEdit* targetUnitEdit_;
+    QLineEdit* valueEdit_;
+    QLineEdit* resultEdit_;
+    QPlainTextEdit* tableEdit_;
 };
 
 } // namespace vemlik

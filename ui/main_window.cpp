@@ -23,7 +23,7 @@ enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex }
 } // namespace
 
 MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages, QWidget* parent)
-    : QMainWindow(parent), state_(state), results_(state, dialogs) {
+    : QMainWindow(parent), state_(state), results_(dialogs) {
     setObjectName(QStringLiteral("frmTitl"));
     setWindowTitle(QStringLiteral("  V E M L I K"));
     setFont(windowFont());
@@ -104,7 +104,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::activate() {
     statusPanels_->setUserFileName(
-        state_.userRowCount > 0 ? QString::fromLatin1(kUserConversionFileName) : QString());
+        state_.units.userRowCount > 0 ? QString::fromLatin1(kUserConversionFileName) : QString());
     refreshCounts();
     // The conversion line, its result and the error marker "CHYBA !".
     single_->clearForPageEntry();
@@ -129,7 +129,8 @@ void MainWindow::enterPage(int index) {
 }
 
 void MainWindow::refreshCounts() {
-    statusPanels_->showCounts(state_.userRowCount, state_.rowCount - state_.userRowCount);
+    statusPanels_->showCounts(state_.units.userRowCount,
+                              state_.units.rowCount - state_.units.userRowCount);
 }
 
 void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
@@ -159,7 +160,7 @@ void MainWindow::showMenu() {
 
 void MainWindow::showOverview() {
     if (!overview_) {
-        overview_ = std::make_unique<OverviewWindow>(state_);
+        overview_ = std::make_unique<OverviewWindow>(state_.units);
         // Beside the main window, so that both can be seen.
         overview_->move(frameGeometry().topRight() + QPoint(1, 0));
         connect(overview_.get(), &OverviewWindow::activated, this,

@@ -12,8 +12,8 @@
 
 namespace vemlik {
 
-OverviewWindow::OverviewWindow(const EngineState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state) {
+OverviewWindow::OverviewWindow(const UnitTable& units, QWidget* parent)
+    : QWidget(parent, Qt::Window), units_(units) {
     setObjectName(QStringLiteral("F_Prehled"));
     setWindowTitle(QStringLiteral("Zkratky jednotek"));
     setFont(windowFont());
@@ -52,9 +52,9 @@ void OverviewWindow::changeEvent(QEvent* event) {
 
 void OverviewWindow::listAbbreviations() {
     abbreviationList_->clear();
-    for (int row = 1; row <= state_.rowCount; ++row) {
+    for (int row = 1; row <= units_.rowCount; ++row) {
         abbreviationList_->addItem(
-            QString::fromStdString(state_.rows[static_cast<std::size_t>(row)].abbreviation));
+            QString::fromStdString(units_.rows[static_cast<std::size_t>(row)].abbreviation));
     }
     abbreviationList_->setCurrentRow(0);
 }

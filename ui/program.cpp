@@ -18,7 +18,7 @@ EngineState startEngine(MessageSink& messages) {
     announceDesktopIdentity();
     ignoreBrokenPipes();
     EngineState state;
-    initialiseEngine(state, messages,
+    initialiseEngine(state.units, messages,
                      QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');
     return state;
 }

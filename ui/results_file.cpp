@@ -6,7 +6,7 @@
 
 namespace vemlik {
 
-ResultsFile::ResultsFile(EngineState& state, Dialogs& dialogs) : state_(state), dialogs_(dialogs) {}
+ResultsFile::ResultsFile(Dialogs& dialogs) : dialogs_(dialogs) {}
 
 bool ResultsFile::open(const QString& filter) {
     if (isOpen()) {
@@ -23,7 +23,6 @@ bool ResultsFile::open(const QString& filter) {
         return false;
     }
     fileName_ = name;
-    state_.resultsFileFlag = 1;
     return true;
 }
 
@@ -41,7 +40,6 @@ bool ResultsFile::append(std::string_view text) {
 
 void ResultsFile::close() {
     appender_.close();
-    state_.resultsFileFlag = 0;
 }
 
 } // namespace vemlik

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine_state.h"
 #include "text_file_appender.h"
 
 #include <QString>
@@ -13,10 +12,10 @@ class Dialogs;
 
 // The one results file that the single and the block conversion pages write into. Its name is
 // asked for once per run; the file is opened for appending and every text is written and
-// flushed at once. The engine's results-file flag is 1 exactly while the file is open.
+// flushed at once.
 class ResultsFile {
 public:
-    ResultsFile(EngineState& state, Dialogs& dialogs);
+    explicit ResultsFile(Dialogs& dialogs);
 
     // Opens the file for appending, showing the file dialog with this filter
     // ("description|pattern") while no name is remembered. False when no file is open
@@ -31,7 +30,6 @@ public:
     bool isOpen() const { return appender_.isOpen(); }
 
 private:
-    EngineState& state_;
     Dialogs& dialogs_;
     QString fileName_;
     TextFileAppender appender_;

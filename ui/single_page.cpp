@@ -100,19 +100,18 @@ void SinglePage::showErrorMarker(const QString& marker) {
 }
 
 void SinglePage::convert() {
-    if (state_.resultsFileFlag == 0 && writeResultsBox_->isChecked() &&
-        !results_.open(kResultsFilter)) {
+    if (writeResultsBox_->isChecked() && !results_.open(kResultsFilter)) {
         writeResultsBox_->setChecked(false);
     }
     const QString line = lineEdit_->text();
-    const std::optional<std::string> result =
-        convertSingleLine(state_, messages_, utf8(line), utf8(QLocale().decimalPoint()));
+    const std::optional<std::string> result = convertSingleLine(
+        state_.units, state_.operands, messages_, utf8(line), utf8(QLocale().decimalPoint()));
     resultBox_->setText(result ? QString::fromStdString(*result) : QString());
     if (!result) {
         showErrorMarker(QStringLiteral("CHYBA !"));
         return;
     }
-    if (state_.resultsFileFlag == 1 &&
+    if (results_.isOpen() &&
         !results_.append(singleConversionLine(utf8(line), utf8(resultBox_->text())))) {
         writeResultsBox_->setChecked(false);
     }

@@ -139,10 +139,13 @@ QWidget* UserPage::firstField() {
 }
 
 void UserPage::parseDimension() {
+    const UnitExpressionValue dimension =
+        parseUnitExpression(state_.units, messages_, utf8(dimensionBox_->text()));
+    Operand& target = state_.operands.conversion.target;
+    target.factor = dimension.factor;
+    target.vector = dimension.vector;
     // The flag then tells at the confirmation whether this dimension had an unknown name.
-    state_.errorFlag = kNoError;
-    parseUnitExpression(state_, messages_, utf8(dimensionBox_->text()), state_.firstOperandFactor,
-                        state_.firstOperandVector);
+    state_.operands.errorFlag = dimension.unknownName ? kUnknownUnit : kNoError;
     factorBox_->setFocus();
 }
 
@@ -151,27 +154,28 @@ void UserPage::takeFactor() {
     if (!factor) {
         dialogs_.showMessage(QStringLiteral("Faktor není numerická hodnota!"));
         factorBox_->clear();
-        state_.firstOperandFactor = 0;
+        state_.operands.conversion.target.factor = 0;
         return;
     }
-    state_.firstOperandFactor = *factor;
+    state_.operands.conversion.target.factor = *factor;
     confirmButton_->setFocus();
 }
 
 QString UserPage::refusal() const {
     const QString abbreviation = abbreviationBox_->text();
-    if (std::abs(state_.firstOperandFactor) <= kSmallestFactor || dimensionBox_->text().isEmpty() ||
-        abbreviation.isEmpty() || state_.errorFlag == kUnknownUnit) {
+    const Operand& target = state_.operands.conversion.target;
+    if (std::abs(target.factor) <= kSmallestFactor || dimensionBox_->text().isEmpty() ||
+        abbreviation.isEmpty() || state_.operands.errorFlag == kUnknownUnit) {
         return kFaultyEntry;
     }
     if (!isUsableAbbreviation(abbreviation)) {
         return QStringLiteral("Zkratka nesmí obsahovat mezeru ani znaky , \" * / ; : ( ), nesmí "
                               "začínat číslicí, znaménkem nebo tečkou a nesmí končit číslicí!");
     }
-    if (!exponentsFitCode(state_.firstOperandVector)) {
+    if (!exponentsFitCode(target.vector)) {
         return QStringLiteral("Exponent rozměru musí být v rozsahu -3 až +5, převod nebyl zapsán!");
     }
-    if (state_.rowCount >= kMaxRows) {
+    if (state_.units.rowCount >= kMaxRows) {
         return QStringLiteral("Tabulka jednotek je plná, další převod nelze přidat!");
     }
     return {};
@@ -184,8 +188,9 @@ void UserPage::addUnit() {
         return;
     }
     // The exponents were checked, so the code fits in 32 bits.
-    const auto code = static_cast<std::int32_t>(encodeDimensionCode(state_.firstOperandVector));
-    addUserUnit(state_, utf8(abbreviationBox_->text()), state_.firstOperandFactor, code);
+    const Operand& target = state_.operands.conversion.target;
+    const auto code = static_cast<std::int32_t>(encodeDimensionCode(target.vector));
+    addUserUnit(state_.units, utf8(abbreviationBox_->text()), target.factor, code);
     if (permanentOption_->isChecked()) {
         writePermanently();
     }
@@ -194,15 +199,16 @@ void UserPage::addUnit() {
 }
 
 void UserPage::writePermanently() {
-    const UnitRecord& row = state_.rows[static_cast<std::size_t>(state_.rowCount)];
+    const UnitTable& units = state_.units;
+    const UnitRecord& row = units.rows[static_cast<std::size_t>(units.rowCount)];
     if (!dialogs_.askYesNo(QStringLiteral("Převod %1 bude zapsán do souboru")
                                .arg(QString::fromStdString(row.abbreviation)))) {
         return;
     }
-    if (!appendUserConversionRecord(state_.userFileName, row)) {
+    if (!appendUserConversionRecord(units.userFileName, row)) {
         dialogs_.showMessage(
             QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do ukončení programu!")
-                .arg(QFile::decodeName(state_.userFileName.c_str())));
+                .arg(QFile::decodeName(units.userFileName.c_str())));
     }
 }
 

@@ -46,7 +46,7 @@ TEST(Durability, PermanentUnitIsOnTheDiskWithTheFoldersItCreated) {
     const std::string root = directory.path().string();
     synced.clear();
     ASSERT_TRUE(
-        appendUserConversionRecord(root + "/share/vemlik/Prevody.kfc", {"versta", 1066.8, 5, 6}));
+        appendUserConversionRecord(root + "/share/vemlik/Prevody.kfc", {"versta", 1066.8, 5}));
     EXPECT_THAT(synced, IsSupersetOf({root + "/share/vemlik/Prevody.kfc", root + "/share/vemlik",
                                       root + "/share", root}));
 }

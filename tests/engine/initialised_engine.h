@@ -12,17 +12,20 @@ namespace vemlik::testing {
 // A fresh engine over an empty directory, so only the built-in rows are known.
 class InitialisedEngine : public ::testing::Test {
 protected:
-    void SetUp() override { initialiseEngine(state, sink, directory.directoryName()); }
+    void SetUp() override { initialiseEngine(units, sink, directory.directoryName()); }
     // Starts again with no messages, reading whatever Prevody.kfc holds by now.
     void restart() {
         sink.messages.clear();
+        units = {};
+        operands = {};
         SetUp();
     }
-    const UnitRecord& row(int number) const { return state.rows[static_cast<std::size_t>(number)]; }
+    const UnitRecord& row(int number) const { return units.rows[static_cast<std::size_t>(number)]; }
 
     TemporaryDirectory directory;
     RecordingSink sink;
-    EngineState state;
+    UnitTable units;
+    OperandState operands;
 };
 
 } // namespace vemlik::testing

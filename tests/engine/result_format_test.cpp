@@ -84,32 +84,28 @@ TEST(ResultFormat, UsesTheSeparatorItIsGiven) {
 class ResultUnit : public testing::InitialisedEngine {
 protected:
     std::string unitOfVector(const DimensionVector& vector) {
-        state.errorFlag = kNoError;
-        state.secondOperandText = "u";
-        state.secondOperandVector = vector;
-        return resultUnitText(state);
+        operands.sourceText = "u";
+        operands.conversion.source.vector = vector;
+        return resultUnitText(operands);
     }
 };
 
-TEST_F(ResultUnit, NamesSevenDerivedUnitsSpellsOutTheRestAndIsEmptyAfterAnError) {
+TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
     for (const auto& [line, unit] :
          {std::pair{"5 N*m", "J"}, std::pair{"5 kg*m/s2", "N"}, std::pair{"5 kW", "W"},
           std::pair{"5 atm", "Pa"}, std::pair{"5 cp", "Pas"}, std::pair{"5 kOhm", "Ohm"},
           std::pair{"5 mV", "V"}, std::pair{"36 km/h", "m/s"},
           std::pair{"154,5 kcal/m2/h/C", "kg/K/s3"}, std::pair{"5 m/ar/l", "/m4"},
           std::pair{"5 kW/K", "kg*m2/K/s3"}, std::pair{"5 mol*kg3", "mol*kg3"},
-          std::pair{"5 m/m", ""}, std::pair{"m 5 s", ""}}) {
-        state.inputLine = line;
-        convertLine(state, sink);
-        EXPECT_EQ(resultUnitText(state), unit) << line;
+          std::pair{"5 m/m", ""}, std::pair{"m 5", ""}}) {
+        convertLine(units, operands, sink, line);
+        EXPECT_EQ(resultUnitText(operands), unit) << line;
     }
     EXPECT_EQ(unitOfVector({12, -4, 1}), "W");
     EXPECT_EQ(unitOfVector({-1, -2, -3, -4, -5, -6, -7, -8}), "/x8/cd7/mol6/A5/K4/kg3/s2/m");
     // The wide code is 4294967812, which 32 bits would cut down to 516 (W).
     EXPECT_EQ(unitOfVector({-2, -3, 4, 3, 2, 5, 0, 425}), "x425*mol5*A2*K3*kg4/s3/m2");
     EXPECT_EQ(unitOfVector({0, 0, 0, 0, 0, 0, 0, 32767}), "x32767");
-    state.secondOperandText.clear();
-    EXPECT_EQ(resultUnitText(state), "");
 }
 
 } // namespace

@@ -59,7 +59,8 @@ TEST_F(TextFileAppenderTest, FailuresAreReported) {
     }
 }
 
-// A results file is in the file whole or not at all, also when the disk fills up during it.
+// A text is in the file whole or not at all, also when the disk fills up during it, so that
+// the next append is not glued onto a piece of it.
 TEST_F(TextFileAppenderTest, FailedWriteLeavesTheFileAsItWas) {
     directory.write("a.pre", "36 km/h       =  10,000 m/s\r\n");
     {

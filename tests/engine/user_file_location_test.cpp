@@ -46,15 +46,15 @@ TEST(UserFileLocation, FirstAppendCreatesTheDataFolderAndTheNextStartReadsIt) {
     const testing::PrivateHome home;
     const testing::TemporaryDirectory program;
     testing::RecordingSink sink;
-    EngineState state;
-    initialiseEngine(state, sink, program.directoryName());
-    EXPECT_EQ(state.userFileName, home.userFileName());
+    UnitTable units;
+    initialiseEngine(units, sink, program.directoryName());
+    EXPECT_EQ(units.userFileName, home.userFileName());
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(home.userFileName()).parent_path()));
 
-    ASSERT_TRUE(appendUserConversionRecord(state.userFileName, {"versta", 1066.8, 5, 6}));
+    ASSERT_TRUE(appendUserConversionRecord(units.userFileName, {"versta", 1066.8, 5}));
     EXPECT_EQ(home.readUserFile(), "versta, 1066.8 , 5 \r\n");
-    initialiseEngine(state, sink, program.directoryName());
-    EXPECT_EQ(state.userRowCount, 1);
+    initialiseEngine(units, sink, program.directoryName());
+    EXPECT_EQ(units.userRowCount, 1);
     EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -34,8 +34,8 @@ private slots:
         QCOMPARE(list->count(), 91);
         QCOMPARE(list->item(0)->text() + ' ' + list->item(90)->text(), "m mi");
         list->setCurrentRow(10);
-        QVERIFY(vemlik::addUserUnit(program->state, "versta", 1066.8, 5));
-        QVERIFY(vemlik::addUserUnit(program->state, "m", 1, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
         QVERIFY(activate(program->window.get()) && activate(list->window()));
         QCOMPARE(list->count(), 93);
         QCOMPARE(list->item(91)->text() + ' ' + list->item(92)->text(), "versta m");

@@ -29,8 +29,8 @@ private:
         QCOMPARE(entry + ": " +
                      program->dialogs.messages.value(program->dialogs.messages.size() - 1),
                  entry + ": " + message);
-        QVERIFY2(program->state.userRowCount == 0 &&
-                     program->state.rowCount == vemlik::kBuiltInCount && entryCleared(),
+        QVERIFY2(program->state.units.userRowCount == 0 &&
+                     program->state.units.rowCount == vemlik::kBuiltInCount && entryCleared(),
                  qPrintable(entry));
     }
 
@@ -57,8 +57,8 @@ private slots:
     void onlyPermanentUnitsAreWrittenOnYes() {
         // The exponents at both ends of their range, and a negative factor, are taken.
         define(QStringLiteral("sah"), QStringLiteral("m5/s3"), QStringLiteral("-1.7"));
-        QCOMPARE(program->state.userRowCount, 1);
-        QCOMPARE(program->state.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
+        QCOMPARE(program->state.units.userRowCount, 1);
+        QCOMPARE(program->state.units.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
         QVERIFY(program->dialogs.questions.isEmpty() && entryCleared());
 
         QTest::keyClicks(Text9, QStringLiteral("ver"));
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(program->dialogs.questions.join(u'|'),
                  "Převod versta bude zapsán do souboru|Převod sazen bude zapsán do souboru|"
                  "Převod bod bude zapsán do souboru");
-        QCOMPARE(program->state.userRowCount, 4);
+        QCOMPARE(program->state.units.userRowCount, 4);
         // Nothing lies beside the executable, so the units go to the user's data folder.
         QCOMPARE(program->home.readUserFile(),
                  std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
@@ -95,18 +95,18 @@ private slots:
         QFETCH(bool, readOnlyDirectory);
         if (readOnlyDirectory) {
             // Not even root may create files in /proc.
-            program->state.userFileName = "/proc/Prevody.kfc";
+            program->state.units.userFileName = "/proc/Prevody.kfc";
         } else {
-            std::filesystem::create_directories(program->state.userFileName);
+            std::filesystem::create_directories(program->state.units.userFileName);
         }
         program->click("Option2");
         QTRY_VERIFY(Text9->hasFocus());
         define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
-        QCOMPARE(program->state.userRowCount, 1);
+        QCOMPARE(program->state.units.userRowCount, 1);
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
                                             "ukončení programu!")
-                                 .arg(program->state.userFileName.c_str())));
+                                 .arg(program->state.units.userFileName.c_str())));
         QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
                  QStringLiteral("2133,60 m"));
     }
@@ -143,13 +143,13 @@ private slots:
     }
 
     void fullTableTakesNothingMore() {
-        while (program->state.rowCount < vemlik::kMaxRows) {
+        while (program->state.units.rowCount < vemlik::kMaxRows) {
             define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("2"));
         }
         define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2"));
         QCOMPARE(program->dialogs.messages,
                  QStringList{"Tabulka jednotek je plná, další převod nelze přidat!"});
-        QCOMPARE(program->state.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
+        QCOMPARE(program->state.units.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
         QVERIFY(entryCleared());
         QCOMPARE(convertOnThePageOfSingleData(QStringLiteral("m 2 versta")),
                  QStringLiteral("4,0000 m"));

@@ -32,7 +32,7 @@ public:
         if (!userFile.empty()) {
             directory.write(kUserConversionFileName, userFile);
         }
-        initialiseEngine(state, messages, directory.directoryName());
+        initialiseEngine(state.units, messages, directory.directoryName());
         window = std::make_unique<MainWindow>(state, dialogs, messages);
         ended = std::make_unique<QSignalSpy>(window.get(), &MainWindow::programEnded);
         SSTab1 = control<PageTabs>("SSTab1");
