@@ -7,7 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <tuple>
+
 namespace vemlik::testing {
+
+inline std::string repeated(std::string_view text, int count) {
+    std::string all;
+    for (int index = 0; index < count; ++index) {
+        all += text;
+    }
+    return all;
+}
 
 // A fresh engine over an empty directory, so only the built-in rows are known.
 class InitialisedEngine : public ::testing::Test {
@@ -21,6 +33,12 @@ protected:
         SetUp();
     }
     const UnitRecord& row(int number) const { return units.rows[static_cast<std::size_t>(number)]; }
+    void expectRow(int number, const UnitRecord& expected) const {
+        const UnitRecord& actual = row(number);
+        EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
+                  std::tie(expected.abbreviation, expected.factor, expected.dimensionCode))
+            << number;
+    }
 
     TemporaryDirectory directory;
     RecordingSink sink;

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vemlik {
 namespace {
+
+using testing::repeated;
 
 using Messages = std::vector<std::string>;
 
@@ -31,14 +34,6 @@ struct Line {
     Messages messages = {};
 };
 
-std::string repeated(std::string_view text, int count) {
-    std::string all;
-    for (int index = 0; index < count; ++index) {
-        all += text;
-    }
-    return all;
-}
-
 class LineConverter : public testing::InitialisedEngine {
 protected:
     LineResult convert(std::string_view line) { return convertLine(units, operands, sink, line); }
@@ -47,11 +42,10 @@ protected:
         for (const auto& [line, value, errorFlag, messages] : lines) {
             restart();
             const LineResult result = convert(line);
-            const std::string shown = line.substr(0, 20);
-            EXPECT_EQ(result.firstValue, value) << shown;
-            EXPECT_EQ(result.errorFlag, errorFlag) << shown;
-            EXPECT_EQ(operands.errorFlag, errorFlag) << shown;
-            EXPECT_EQ(sink.messages, messages) << shown;
+            EXPECT_EQ(
+                std::tie(result.firstValue, result.errorFlag, operands.errorFlag, sink.messages),
+                std::tie(value, errorFlag, errorFlag, messages))
+                << line.substr(0, 20);
         }
     }
 };
@@ -100,13 +94,12 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
 
 // The block page converts its column with the conversion of the last item.
 TEST_F(LineConverter, ReturnsAndLeavesTheConversionOfTheLastItem) {
-    const LineResult scales = convert("km 5 min; C 0 F");
-    EXPECT_EQ(scales.conversion.source.factor, kDegreeF);
-    EXPECT_EQ(scales.conversion.source.offset, 255.37222);
-    EXPECT_EQ(scales.conversion.target.offset, -273.15);
+    const Conversion scales = convert("km 5 min; C 0 F").conversion;
+    EXPECT_EQ(std::tie(scales.source.factor, scales.source.offset, scales.target.offset),
+              std::tuple(kDegreeF, 255.37222, -273.15));
     EXPECT_EQ(convert("C 0 F; km 5 min").conversion.target.factor, 1000);
-    EXPECT_EQ(operands.conversion.source.offset, 0);
-    EXPECT_EQ(operands.conversion.target.factor, 1000);
+    EXPECT_EQ(std::tie(operands.conversion.source.offset, operands.conversion.target.factor),
+              std::tuple(0.0, 1000.0));
 }
 
 TEST_F(LineConverter, StoresTheFirstFiveItemsAndKeepsOperandTextsAcrossItems) {

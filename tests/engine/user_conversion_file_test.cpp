@@ -1,7 +1,9 @@
 #include "user_conversion_file.h"
+#include "user_file_location.h"
 
 #include "initialised_engine.h"
 #include "line_stream.h"
+#include "private_home.h"
 
 #include <gtest/gtest.h>
 
@@ -43,40 +45,35 @@ protected:
         return appendUserConversionRecord(fileName(), {std::move(abbreviation), factor, code});
     }
     std::string fileName() const { return directory.fileName("Prevody.kfc"); }
-    void expectRow(int number, const UnitRecord& expected) const {
-        const UnitRecord& actual = row(number);
-        EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
-                  std::tie(expected.abbreviation, expected.factor, expected.dimensionCode))
-            << number;
-    }
 };
 
 struct CommaDecimalPoint : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
 };
 
-TEST_F(UserConversionFileTest, AppendsTheRecordFormatByteForByte) {
+// The record format does not follow the program's locale, and every double and code reads back.
+TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimalPoint));
     EXPECT_TRUE(append("versta", 1066.8, 5));
     EXPECT_TRUE(append("záporná", -2.5E-7, -3));
     std::locale::global(previous);
     EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nzáporná,-2.5e-07 ,-3 \r\n");
-}
-
-TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
-    const double factors[] = {1.0 / 3.0, -1.5e-300, 5e-324, std::numeric_limits<double>::max()};
-    ASSERT_TRUE(append("sáh", 1066.8, std::numeric_limits<std::int32_t>::max()));
-    for (const double factor : factors) {
-        ASSERT_TRUE(append("f", factor, kLowest));
+    const std::pair<double, std::int32_t> extremes[] = {
+        {1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
+        {-1.5e-300, kLowest},
+        {5e-324, kLowest},
+        {std::numeric_limits<double>::max(), kLowest}};
+    for (const auto& [factor, code] : extremes) {
+        ASSERT_TRUE(append("f", factor, code));
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(units.rowCount, 96);
-    expectRow(92, {"sáh", 1066.8, std::numeric_limits<std::int32_t>::max()});
-    for (int number = 93; number <= 96; ++number) {
-        expectRow(number, {"f", factors[number - 93], kLowest});
+    ASSERT_EQ(units.rowCount, 97);
+    expectRow(93, {"záporná", -2.5E-7, -3});
+    for (int index = 0; index < 4; ++index) {
+        expectRow(94 + index, {"f", extremes[index].first, extremes[index].second});
     }
 }
 
@@ -109,17 +106,6 @@ TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
     }
 }
 
-TEST_F(UserConversionFileTest, BlankOrUnreadableFileGivesNoRowsAndNoMessage) {
-    startWith("\r\n\n  \r\n");
-    EXPECT_EQ(units.rowCount, 91);
-    EXPECT_TRUE(sink.messages.empty());
-    std::filesystem::remove(fileName());
-    std::filesystem::create_directory(fileName());
-    restart();
-    EXPECT_EQ(units.rowCount, 91);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
 TEST_F(UserConversionFileTest, StopsAtAFullTable) {
     std::string records;
     for (int number = 1; number <= 9; ++number) {
@@ -129,29 +115,29 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
     EXPECT_EQ(units.rowCount, 100);
     EXPECT_TRUE(sink.messages.empty());
 
-    for (int number = 0; number < 10000; ++number) {
-        records += "r, 1 , 5 \r\n";
-    }
-    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records);
-    EXPECT_EQ(units.rowCount, 100);
-    EXPECT_EQ(units.userRowCount, 9);
-    EXPECT_EQ(row(100).abbreviation, "u9");
+    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records +
+              testing::repeated("r, 1 , 5 \r\n", 10000));
+    EXPECT_EQ(std::tuple(units.rowCount, units.userRowCount, row(100).abbreviation),
+              std::tuple(100, 9, "u9"));
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), kTableFull}));
 }
 
-TEST_F(UserConversionFileTest, Windows1250FileIsReadAndAppendedInItsEncoding) {
-    const std::string original = "\xD8\xE1\x64, 2 , 5 \r\nk\xF9\xF2, 3 , 544 \r\n";
-    startWith(original);
-    ASSERT_EQ(units.rowCount, 93);
+// Each line is decoded on its own, so one line saved in Windows-1250 does not turn the UTF-8
+// abbreviations into other names; appends are in Windows-1250 only while no line is UTF-8.
+TEST_F(UserConversionFileTest, EncodingIsDecidedLineByLine) {
+    const std::string legacy = "\xD8\xE1\x64, 2 , 5 \r\nk\xF9\xF2, 3 , 544 \r\n";
+    startWith(legacy);
     expectRow(92, {"Řád", 2, 5});
-    EXPECT_EQ(findUnitRow(units, "KŮŇ"), 93);
-
-    EXPECT_TRUE(append("měřič", 0.25, 5));
+    expectRow(93, {"kůň", 3, 544});
     EXPECT_FALSE(append("šipka→", 1, 5));
-    EXPECT_EQ(directory.read("Prevody.kfc"), original + "m\xEC\xF8i\xE8, 0.25 , 5 \r\n");
-    restart();
-    ASSERT_EQ(units.rowCount, 94);
-    EXPECT_EQ(row(94).abbreviation, "měřič");
+    EXPECT_TRUE(append("měřič", 0.25, 5));
+    EXPECT_EQ(directory.read("Prevody.kfc"), legacy + "m\xEC\xF8i\xE8, 0.25 , 5 \r\n");
+
+    startWith("délka, 2 , 5 \r\n" + legacy);
+    expectRow(92, {"délka", 2, 5});
+    expectRow(93, {"Řád", 2, 5});
+    EXPECT_TRUE(append("měřič", 0.25, 5));
+    EXPECT_EQ(directory.read("Prevody.kfc"), "délka, 2 , 5 \r\n" + legacy + "měřič, 0.25 , 5 \r\n");
 }
 
 // A last line without its line end (an editor's save, printf without \r\n) must not swallow
@@ -176,43 +162,76 @@ TEST_F(UserConversionFileTest, LoneCarriageReturnEndsARecord) {
 
     const std::string first = "versta, 1066.8 , 5";
     startWithFile(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
-    EXPECT_EQ(units.userRowCount, 1);
-    EXPECT_EQ(sink.messages, Messages{malformedOn(2)});
-}
-
-// One line saved in Windows-1250 must not turn the file's UTF-8 abbreviations into other
-// names; a file with a UTF-8 line then gets its records in UTF-8.
-TEST_F(UserConversionFileTest, EncodingIsDecidedLineByLine) {
-    const std::string original = "délka, 2 , 5 \r\n\xD8\xE1\x64, 3 , 5 \r\n";
-    startWith(original);
-    ASSERT_EQ(units.userRowCount, 2);
-    EXPECT_EQ(row(92).abbreviation, "délka");
-    EXPECT_EQ(row(93).abbreviation, "Řád");
-    EXPECT_TRUE(append("měřič", 0.25, 5));
-    EXPECT_EQ(directory.read("Prevody.kfc"), original + "měřič, 0.25 , 5 \r\n");
+    EXPECT_EQ(std::tuple(units.userRowCount, sink.messages),
+              std::tuple(1, Messages{malformedOn(2)}));
 }
 
 // A record longer than 64 KiB is malformed even when its fields would read, and is never held
 // whole.
 TEST_F(UserConversionFileTest, RecordLongerThan64KiBIsSkipped) {
     startWithFile("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
-    EXPECT_EQ(units.userRowCount, 1);
-    EXPECT_EQ(row(92).abbreviation, "sah");
-    EXPECT_EQ(sink.messages, Messages{malformedOn(1)});
+    EXPECT_EQ(std::tuple(units.userRowCount, row(92).abbreviation, sink.messages),
+              std::tuple(1, "sah", Messages{malformedOn(1)}));
 }
 
 TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSameOrCannotBeWritten) {
-    for (const char* abbreviation : {"a,b", " a", "a ", "", "a\r\nb"}) {
-        EXPECT_FALSE(append(abbreviation, 1, 5)) << abbreviation;
+    for (const auto& [abbreviation, factor] : std::initializer_list<std::pair<const char*, double>>{
+             {"a,b", 1},
+             {" a", 1},
+             {"a ", 1},
+             {"", 1},
+             {"a\r\nb", 1},
+             {"a", std::numeric_limits<double>::infinity()},
+             {"a", std::numeric_limits<double>::quiet_NaN()}}) {
+        EXPECT_FALSE(append(abbreviation, factor, 5)) << abbreviation;
     }
-    EXPECT_FALSE(append("a", std::numeric_limits<double>::infinity(), 5));
-    EXPECT_FALSE(append("a", std::numeric_limits<double>::quiet_NaN(), 5));
     EXPECT_FALSE(std::filesystem::exists(fileName()));
+    // A folder in the file's place gives no rows and no message at start-up, and takes nothing.
     std::filesystem::create_directory(fileName());
+    restart();
+    EXPECT_EQ(std::tuple(units.rowCount, sink.messages.size()), std::tuple(91, 0u));
     EXPECT_FALSE(append("versta", 1066.8, 5));
-    EXPECT_TRUE(std::filesystem::is_directory(fileName()));
     // Not even root may create files in /proc, so it stands for a read-only program directory.
     EXPECT_FALSE(appendUserConversionRecord("/proc/Prevody.kfc", {"versta", 1066.8, 5}));
+}
+
+struct Place {
+    bool fileBeside;
+    const char* dataHome;
+    const char* home;
+    std::string expected; // after the program's directory when relative
+};
+
+TEST(UserFileLocation, FileBesideTheExecutableWinsOtherwiseTheUsersDataFolder) {
+    const testing::TemporaryDirectory withFile;
+    withFile.write("Prevody.kfc", "");
+    const testing::TemporaryDirectory without;
+    const Place places[] = {
+        {true, "/data", "/home/eva", "Prevody.kfc"},
+        {false, "/data", "/home/eva", "/data/vemlik/Prevody.kfc"},
+        {false, "", "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
+        {false, nullptr, "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
+        // The XDG rules ignore a relative path.
+        {false, "data", "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
+        {false, nullptr, nullptr, "Prevody.kfc"},
+    };
+    for (const auto& [fileBeside, dataHome, home, expected] : places) {
+        const std::string program = (fileBeside ? withFile : without).directoryName();
+        EXPECT_EQ(userConversionFileName(program, dataHome, home),
+                  expected.front() == '/' ? expected : program + expected)
+            << fileBeside << ' ' << (dataHome ? dataHome : "unset");
+    }
+}
+
+// A new installation: nothing beside the executable, no data folder yet. The first permanent
+// unit creates the folder with its parents, and the next start reads it from there.
+TEST_F(UserConversionFileTest, FirstAppendCreatesTheDataFolderAndTheNextStartReadsIt) {
+    const testing::PrivateHome home;
+    restart();
+    EXPECT_EQ(units.userFileName, home.userFileName());
+    ASSERT_TRUE(appendUserConversionRecord(units.userFileName, {"versta", 1066.8, 5}));
+    restart();
+    EXPECT_EQ(units.userRowCount, 1);
 }
 
 } // namespace

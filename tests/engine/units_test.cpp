@@ -1,0 +1,126 @@
+#include "dimension_code.h"
+#include "initialised_engine.h"
+#include "unit_expression.h"
+#include "unit_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace vemlik {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+struct Example {
+    DimensionVector vector;
+    std::int32_t code;
+    int highest;
+};
+
+TEST(DimensionCode, EncodesAndDecodesOneDigitPerPosition) {
+    // Exponents by position: m, s, kg, K, A, mol, cd, x.
+    for (const auto& [vector, code, highest] :
+         {Example{{}, 0, 0}, Example{{0, 1}, 54, 1}, Example{{-1, -2, 1}, 523, 2},
+          Example{{0, 0, 0, 0, 0, 0, 0, 1}, 54444444, 7},
+          Example{{5, -3, 1, 2, -1, 0, 3, -2}, 27436519, 7}}) {
+        EXPECT_EQ(encodeDimensionCode(vector), code);
+        DimensionVector decoded;
+        decoded.fill(9);
+        EXPECT_EQ(decodeDimensionCode(code, decoded), highest) << code;
+        EXPECT_EQ(decoded, vector) << code;
+    }
+    // -4 encodes as the digit 0, which reads back as no exponent, as does a 4 on top of a code
+    // from a file; the highest position is that of the last exponent that is not 0.
+    EXPECT_EQ(encodeDimensionCode({-4, 1}), 50);
+    DimensionVector decoded;
+    EXPECT_EQ(decodeDimensionCode(4050, decoded), 1);
+    EXPECT_EQ(decoded, (DimensionVector{0, 1}));
+}
+
+class Units : public testing::InitialisedEngine {
+protected:
+    void
+    expectParses(std::initializer_list<std::tuple<const char*, double, DimensionVector, Messages>>
+                     expressions) {
+        for (const auto& [text, factor, vector, messages] : expressions) {
+            sink.messages.clear();
+            const UnitExpressionValue value = parseUnitExpression(units, sink, text);
+            EXPECT_EQ(std::tie(value.factor, value.vector, sink.messages),
+                      std::tie(factor, vector, messages))
+                << '"' << text << '"';
+            EXPECT_EQ(value.unknownName, !messages.empty()) << '"' << text << '"';
+        }
+    }
+};
+
+TEST_F(Units, HoldTheBuiltInRowsWithoutAUserFile) {
+    EXPECT_EQ(units.rowCount, 91);
+    expectRow(21, {"F", 0.555555556, 5444});
+    expectRow(31, {"atm", 101330, 523});
+    expectRow(33, {"mmH2O", 9.78899, 523});
+    expectRow(59, {"sqft", 0.0929457, 6});
+    expectRow(67, {"lb", 0.4536, 544});
+    expectRow(79, {"x", 1, 54444444});
+    expectRow(91, {"mi", 1609.3, 5});
+    // No two built-in abbreviations are equal when letter case is ignored.
+    for (int number = 1; number <= 91; ++number) {
+        EXPECT_EQ(findUnitRow(units, row(number).abbreviation), number);
+    }
+}
+
+// Rows beyond the row count are not in the table, even when they still hold a unit.
+TEST_F(Units, LookupIgnoresCaseAndTakesTheFirstWholeMatchUpToTheRowCount) {
+    ASSERT_TRUE(addUserUnit(units, "loket", 0.6, 5));
+    units.rowCount = units.builtInCount;
+    for (const char* abbreviation : {"KM", "Sáh", "sáh", "Řádek"}) {
+        ASSERT_TRUE(addUserUnit(units, abbreviation, 2, 5));
+    }
+    for (const auto& [name, expected] :
+         {std::pair{"N", 48}, std::pair{"mW", 45}, std::pair{"ATM", 31}, std::pair{"at", 30},
+          std::pair{"km", 5}, std::pair{"SÁH", 93}, std::pair{"řÁDEK", 95}, std::pair{"cd", 0},
+          std::pair{"m ", 0}, std::pair{"řádky", 0}, std::pair{"loket", 0}}) {
+        EXPECT_EQ(findUnitRow(units, name), expected) << name;
+    }
+}
+
+TEST_F(Units, ExpressionsMultiplyKnownNamesRaisingTheHighestPosition) {
+    ASSERT_TRUE(addUserUnit(units, "čtvrť", 2.5, 6));
+    expectParses({{"", 1, {}, {}},
+                  {"kg2*m/s2/K", 1, {1, -2, 2, -1}, {}},
+                  {"kcal/m2/h/C", 4186.8 / 3600, {0, -3, 1, -1}, {}},
+                  {"l2", std::pow(0.001, 2), {4}, {}},
+                  {"Pa2", 1, {-1, -2, 2}, {}},
+                  {"W/m2*K", 1, {0, -3, 1, 1}, {}},
+                  {"mw", 1e6, {2, -3, 1}, {}},
+                  {"m0", 1, {1}, {}},
+                  {"kg/", 1, {0, 0, 1}, {}},
+                  {"kg/  s", 1, {0, -1, 1}, {}},
+                  {"ČTVRŤ2/s", 6.25, {3, -1}, {}}});
+}
+
+TEST_F(Units, ExpressionsCountUnknownNamesAsOneAndReportThem) {
+    const std::string unknown = "Neznamy rozmer!: ";
+    expectParses({{"m12", 1, {}, {unknown + "m1"}},
+                  {"m *s", 1, {0, 1}, {unknown + "m "}},
+                  {"km*abc3/def/h", 1000.0 / 3600, {1, -1}, {unknown + "abc", unknown + "def"}},
+                  {"/m", 1, {-1}, {unknown}},
+                  {"kg/ /m", 1, {-1, 0, 1}, {unknown}}});
+}
+
+TEST_F(Units, ExponentsStopAtTheEdgeOfTheirRange) {
+    for (const auto& [text, position, exponent] :
+         {std::tuple{"m9" + testing::repeated("*m9", 4000), 0, 32767},
+          std::tuple{"s/s9" + testing::repeated("/s9", 4000), 1, -32768}}) {
+        const UnitExpressionValue value = parseUnitExpression(units, sink, text);
+        EXPECT_EQ(value.vector[static_cast<std::size_t>(position)], exponent);
+        EXPECT_FALSE(value.withinRange);
+    }
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+} // namespace
+} // namespace vemlik
