@@ -34,7 +34,7 @@ double above(double value) {
 }
 
 // Each threshold is the decimal written: the value itself stays in the class below it.
-TEST(ResultFormat, WritesTheValueByItsMagnitude) {
+TEST(ResultFormat, WritesTheValueByItsMagnitudeAndCarriesIntoTheNextClass) {
     expectTexts(ValuePrecision::Double,
                 {Formatting{above(9999), "9,9990E+03"}, Formatting{9999, "9999,00"},
                  Formatting{above(99.99), "99,99"}, Formatting{99.99, "99,990"},
@@ -43,13 +43,9 @@ TEST(ResultFormat, WritesTheValueByItsMagnitude) {
                  Formatting{above(0.09999), "0,09999"}, Formatting{0.09999, "0,099990"},
                  Formatting{above(0.009999), "0,009999"}, Formatting{0.009999, "9,9990E-03"},
                  Formatting{-0.000123456, "-1,2346E-04"}, Formatting{0, "0,0000E00"},
-                 Formatting{-0.0, "0,0000E00"}, Formatting{5E-324, "4,9407E-324"}});
-}
-
-// Rounded twice: to the significant digits of the precision, then to the decimals shown.
-TEST(ResultFormat, RoundsAndCarriesIntoTheNextClass) {
-    expectTexts(ValuePrecision::Double,
-                {Formatting{12.3455, "12,346"}, Formatting{1.23454999, "1,2345"},
+                 Formatting{-0.0, "0,0000E00"}, Formatting{5E-324, "4,9407E-324"},
+                 // Rounded twice: to the significant digits, then to the decimals shown.
+                 Formatting{12.3455, "12,346"}, Formatting{1.23454999, "1,2345"},
                  Formatting{9.99996, "10,000"}, Formatting{9.99995E-5, "1,0000E-04"},
                  Formatting{12.3455F, "12,345"}});
     // 12.3455F is stored as 12.3454999...; its seven digits 12.34550 round up. Those of
@@ -82,14 +78,7 @@ TEST(ResultFormat, UsesTheSeparatorItIsGiven) {
     EXPECT_EQ(formatValue(-0.5, ValuePrecision::Double, "\u066B"), "-0\u066B50000");
 }
 
-class ResultUnit : public testing::InitialisedEngine {
-protected:
-    std::string unitOfVector(const DimensionVector& vector) {
-        operands.sourceText = "u";
-        operands.conversion.source.vector = vector;
-        return resultUnitText(operands);
-    }
-};
+using ResultUnit = testing::InitialisedEngine;
 
 TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
     for (const auto& [line, unit] :
@@ -102,6 +91,11 @@ TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
         convertLine(units, operands, sink, line);
         EXPECT_EQ(resultUnitText(operands), unit) << line;
     }
+    const auto unitOfVector = [this](const DimensionVector& vector) {
+        operands.sourceText = "u";
+        operands.conversion.source.vector = vector;
+        return resultUnitText(operands);
+    };
     EXPECT_EQ(unitOfVector({12, -4, 1}), "W");
     EXPECT_EQ(unitOfVector({-1, -2, -3, -4, -5, -6, -7, -8}), "/x8/cd7/mol6/A5/K4/kg3/s2/m");
     // The wide code is 4294967812, which 32 bits would cut down to 516 (W).

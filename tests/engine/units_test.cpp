@@ -87,7 +87,8 @@ TEST_F(Units, LookupIgnoresCaseAndTakesTheFirstWholeMatchUpToTheRowCount) {
     }
 }
 
-TEST_F(Units, ExpressionsMultiplyKnownNamesRaisingTheHighestPosition) {
+TEST_F(Units, ExpressionsMultiplyKnownNamesAndCountUnknownOnesAsOne) {
+    const std::string unknown = "Neznamy rozmer!: ";
     ASSERT_TRUE(addUserUnit(units, "čtvrť", 2.5, 6));
     expectParses({{"", 1, {}, {}},
                   {"kg2*m/s2/K", 1, {1, -2, 2, -1}, {}},
@@ -99,12 +100,9 @@ TEST_F(Units, ExpressionsMultiplyKnownNamesRaisingTheHighestPosition) {
                   {"m0", 1, {1}, {}},
                   {"kg/", 1, {0, 0, 1}, {}},
                   {"kg/  s", 1, {0, -1, 1}, {}},
-                  {"ČTVRŤ2/s", 6.25, {3, -1}, {}}});
-}
-
-TEST_F(Units, ExpressionsCountUnknownNamesAsOneAndReportThem) {
-    const std::string unknown = "Neznamy rozmer!: ";
-    expectParses({{"m12", 1, {}, {unknown + "m1"}},
+                  {"ČTVRŤ2/s", 6.25, {3, -1}, {}},
+                  // Each unknown name is reported.
+                  {"m12", 1, {}, {unknown + "m1"}},
                   {"m *s", 1, {0, 1}, {unknown + "m "}},
                   {"km*abc3/def/h", 1000.0 / 3600, {1, -1}, {unknown + "abc", unknown + "def"}},
                   {"/m", 1, {-1}, {unknown}},
