@@ -97,7 +97,6 @@ TEST(TextEncodingTest, EveryDefinedWindows1250ByteHasItsOwnCharacter) {
 TEST(TextEncodingTest, CountsAndComparesCharactersNotBytes) {
     EXPECT_EQ(characterCount("kůň€\xF0\x9F\x98\x80"), 5u);
     EXPECT_TRUE(equalIgnoringCase("MOhm ŁŐŸÄ × ß µ", "mohm łőÿä × ß µ"));
-    EXPECT_TRUE(equalIgnoringCase("mW", "MW"));
     EXPECT_TRUE(equalIgnoringCase(kCzechCapitals, kCzechSmall));
     for (const auto& [a, b] :
          {std::pair{"mm", "m"}, std::pair{"ů", "ú"}, std::pair{"@", "`"}, std::pair{"×", "÷"},
