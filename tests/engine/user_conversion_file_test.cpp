@@ -60,20 +60,19 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     std::locale::global(previous);
     EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nzáporná,-2.5e-07 ,-3 \r\n");
     constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
-    const std::pair<double, std::int32_t> extremes[] = {
-        {1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
-        {-1.5e-300, kLowest},
-        {5e-324, kLowest},
-        {std::numeric_limits<double>::max(), kLowest}};
-    for (const auto& [factor, code] : extremes) {
-        ASSERT_TRUE(append("f", factor, code));
+    const UnitRecord extremes[] = {
+        UnitRecord{"f", 1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
+        UnitRecord{"f", -1.5e-300, kLowest}, UnitRecord{"f", 5e-324, kLowest},
+        UnitRecord{"f", std::numeric_limits<double>::max(), kLowest}};
+    for (const UnitRecord& extreme : extremes) {
+        ASSERT_TRUE(appendUserConversionRecord(fileName(), extreme));
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
     ASSERT_EQ(units.rowCount, 97);
     expectRow(93, {"záporná", -2.5E-7, -3});
     for (int index = 0; index < 4; ++index) {
-        expectRow(94 + index, {"f", extremes[index].first, extremes[index].second});
+        expectRow(94 + index, extremes[index]);
     }
 }
 
