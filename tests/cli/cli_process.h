@@ -2,7 +2,10 @@
 
 #include "temporary_directory.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <iomanip>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <sys/wait.h>
@@ -15,9 +18,13 @@ struct CliRun {
     std::string errors;
     int exitStatus = -1;
     friend bool operator==(const CliRun&, const CliRun&) = default;
+    friend std::ostream& operator<<(std::ostream& stream, const CliRun& run) {
+        return stream << std::quoted(run.output) << ", " << std::quoted(run.errors) << ", status "
+                      << run.exitStatus;
+    }
 };
 
-inline std::string shellWord(const std::string& text) {
+inline std::string shellWord(std::string_view text) {
     std::string word = "'";
     for (const char character : text) {
         word += character == '\'' ? std::string("'\\''") : std::string(1, character);
@@ -25,22 +32,30 @@ inline std::string shellWord(const std::string& text) {
     return word + "'";
 }
 
-// Runs the program by the shell with the input on standard input; LC_ALL outweighs every other
-// locale setting of our environment.
-inline CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         std::string_view input = {}) {
+inline const std::string kCli = shellWord(VEMLIK_CLI_PATH);
+
+// Runs a shell command with the input on standard input. LC_ALL outweighs every other locale
+// setting of our environment; a pipe whose reader has gone ends the commands by its signal, as
+// in a terminal, unless they ignore it themselves.
+inline CliRun runShell(const std::string& command, std::string_view input = {}) {
     const TemporaryDirectory streams;
     streams.write("stdin", input);
-    std::string command = "LC_ALL=C.UTF-8 " + shellWord(program);
+    std::signal(SIGPIPE, SIG_DFL);
+    const auto file = [&streams](const char* name) { return shellWord(streams.fileName(name)); };
+    const int status = std::system(("export LC_ALL=C.UTF-8; (" + command + ") <" + file("stdin") +
+                                    " >" + file("stdout") + " 2>" + file("stderr"))
+                                       .c_str());
+    return {streams.read("stdout"), streams.read("stderr"),
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+inline CliRun runProgram(std::string_view program, const std::vector<std::string>& arguments,
+                         std::string_view input = {}) {
+    std::string command = shellWord(program);
     for (const std::string& argument : arguments) {
         command += ' ' + shellWord(argument);
     }
-    command += " <" + shellWord(streams.fileName("stdin")) + " >" +
-               shellWord(streams.fileName("stdout")) + " 2>" +
-               shellWord(streams.fileName("stderr"));
-    const int status = std::system(command.c_str());
-    return {streams.read("stdout"), streams.read("stderr"),
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    return runShell(command, input);
 }
 
 inline CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {}) {

@@ -1,20 +1,9 @@
-// Every test of the executable runs with HOME and XDG_DATA_HOME in a temporary folder.
+// Every test of the executable runs with HOME and XDG_DATA_HOME in a temporary folder, made
+// before the tests start and removed when they end.
 #include "private_home.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class PrivateHomeEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { home_ = std::make_unique<vemlik::testing::PrivateHome>(); }
-    void TearDown() override { home_.reset(); }
-
-private:
-    std::unique_ptr<vemlik::testing::PrivateHome> home_;
-};
-
-[[maybe_unused]] const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new PrivateHomeEnvironment);
+const vemlik::testing::PrivateHome home;
 
 } // namespace

@@ -8,8 +8,7 @@
 namespace vemlik::testing {
 
 // Keeps every message the engine shows, in order.
-class RecordingSink : public MessageSink {
-public:
+struct RecordingSink : MessageSink {
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
 };

@@ -15,9 +15,8 @@ class TemporaryDirectory {
 public:
     TemporaryDirectory() {
         std::random_device random;
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
         do {
-            path_ = base / ("vemlik-test-" + std::to_string(random()) + std::to_string(random()));
+            path_ = std::filesystem::temp_directory_path() / ("vemlik-" + std::to_string(random()));
         } while (!std::filesystem::create_directory(path_));
     }
     TemporaryDirectory(const TemporaryDirectory&) = delete;
