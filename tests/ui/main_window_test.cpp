@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "program_under_test.h"
 #include "status_panels.h"
 
 #include <QLabel>

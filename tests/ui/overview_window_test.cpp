@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "program_under_test.h"
 
 // The overview F_Prehled: its list follows the unit table at every activation.
 class OverviewWindowTest : public QObject, vemlik::testing::ProgramFixture {
