@@ -1,11 +1,15 @@
 #include "program_under_test.h"
 #include "status_panels.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTextLayout>
 
-// The main window: first activation, menu choices, page entry, activation, status bar, end.
+// The main window and its overview: first activation, menu choices, page entry, access keys,
+// activation, status bar, end, layout, and what a screen reader hears of the controls.
 class MainWindowTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
@@ -35,6 +39,31 @@ private:
     void clickCaption(int index) const {
         QTabBar* bar = program->SSTab1->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    static QString heard(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    }
+
+    // Without a name of its own a control is heard by the caption of the frame around it, which
+    // doesn't say what the control holds.
+    static bool named(QWidget* control) {
+        const auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
+        return !heard(control).isEmpty() && (frame == nullptr || heard(control) != frame->title());
+    }
+
+    static QList<QWidget*> overviewWindows() {
+        QList<QWidget*> windows = QApplication::topLevelWidgets();
+        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
+        return windows;
+    }
+
+    // The list of the overview once the overview is the active window.
+    static QListWidget* overviewList() {
+        QWidget* overview = overviewWindows().value(0);
+        return overview != nullptr && QTest::qWaitForWindowActive(overview)
+                   ? overview->findChild<QListWidget*>(QStringLiteral("T_Zkratky"))
+                   : nullptr;
     }
 
 private slots:
@@ -93,29 +122,38 @@ private slots:
         QCOMPARE(program->SSTab1->currentIndex(), 1);
     }
 
-    // Also where the user rows are counted: every activation shows them.
+    // Every activation lists every row in the overview; the main window's own activation
+    // empties the page only after the overview, and counts the user rows.
     void activationOnlyAfterTheOverview() {
         fillSinglePage();
         menu->setCurrentRow(2);
-
         // Another window that is not the overview, as a message box is.
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         program->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program->window.get()));
-        QVERIFY(!singlePageEmpty());
+        QVERIFY(QTest::qWaitForWindowActive(program->window.get()) && !singlePageEmpty());
 
-        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         program->click("Command3");
-        QWidget* overview = nullptr;
-        QTRY_VERIFY((overview = QApplication::activeWindow()) && overview != program->window.get());
-        QTest::mouseClick(overview->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QCOMPARE(QString::number(list->count()) + ' ' + list->item(0)->text() + ' ' +
+                     list->item(90)->text(),
+                 "91 m mi");
+        list->setCurrentRow(10);
+        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
+        QTest::mouseClick(list->window()->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(program->window->isActiveWindow());
-        QVERIFY(!overview->isVisible() && singlePageEmpty());
+        QVERIFY(!list->window()->isVisible() && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
-        QCOMPARE(panels(), "Prevody.kfc| 1 +  91");
+        QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
+        program->click("Command3");
+        QCOMPARE(overviewList(), list);
+        QCOMPARE(QString::number(list->count()) + ' ' + list->item(91)->text() + ' ' +
+                     list->item(92)->text() + ' ' + QString::number(list->currentRow()),
+                 "93 versta m 0");
     }
 
     void statusPanelsFillTheBarWithTheirTextsWhole() {
@@ -186,6 +224,71 @@ private slots:
             }
         }
         QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(u' ')));
+    }
+
+    void everyFocusableControlOfBothWindowsHasAName() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QStringList nameless;
+        for (QWidget* window : {static_cast<QWidget*>(program->window.get()), list->window()}) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                // A widget with a focus proxy hands the focus on; the proxy is walked itself.
+                if (widget->focusPolicy() != Qt::NoFocus && widget->focusProxy() == nullptr &&
+                    !widget->isHidden() && !named(widget)) {
+                    nameless.append(widget->objectName() + u'/' +
+                                    widget->metaObject()->className());
+                }
+            }
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
+    }
+
+    void controlsAreNamedAfterWhatExplainsThemOnScreen() {
+        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text2")) + '|' +
+                     heard(program->control("Text10")) + '|' +
+                     heard(program->control("Text10"), QAccessible::Description),
+                 "Vložte číslo s rozměry k převodu|Výsledek po převodu|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
+    }
+
+    // Escape only hides the window: the menu and the pages' buttons show the same one again.
+    void keysOfTheListAndOneWindow() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list && list->hasFocus());
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(list->window()->isVisible() && list->currentRow() == 1);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->window()->isVisible() && program->ended->isEmpty());
+        program->choose(2);
+        QCOMPARE(overviewList(), list);
+        QCOMPARE(overviewWindows().size(), 1);
+    }
+
+    // Alt+N is "Nové zadání" at every press, which empties the entry and stays on the page; so
+    // is Alt+U the check box. The caption's key works where the page has no such control.
+    void controlOfTheShownPageTakesTheKeyFromTheCaption() {
+        for (const auto& [menuEntry, fieldName] : {std::pair{0, "Text1"}, {1, "Text3"}}) {
+            program->choose(menuEntry);
+            QLineEdit* field = program->control(fieldName);
+            for (int press = 0; press < 2; ++press) {
+                field->setText(QStringLiteral("km/h"));
+                QTest::keyClick(field, Qt::Key_N, Qt::AltModifier);
+                QCOMPARE(program->SSTab1->currentIndex(), menuEntry + 1);
+                QTRY_VERIFY(field->text().isEmpty() && field->hasFocus());
+            }
+        }
+        auto* box = program->control<QCheckBox>("chkSoubor");
+        for (const bool expected : {true, false}) {
+            QTest::keyClick(program->control("Text3"), Qt::Key_U, Qt::AltModifier);
+            QVERIFY(program->SSTab1->currentIndex() == 2 && box->isChecked() == expected);
+        }
+        program->choose(3);
+        QTest::keyClick(program->control("Text9"), Qt::Key_N, Qt::AltModifier);
+        QVERIFY(program->SSTab1->currentIndex() == 0 && program->lblNabidka->hasFocus());
     }
 };
 
