@@ -65,11 +65,10 @@ private slots:
 
     void valuesWaitForAGoodUnitPair() {
         convert(QStringLiteral("1"));
-        QCOMPARE(program->dialogs.messages, QStringList(kRefusal));
         enterUnits(QStringLiteral("km/h"), QStringLiteral("kg"));
-        QCOMPARE(program->dialogs.messages.size(), 2);
         convert(QStringLiteral("1"));
-        QCOMPARE(program->dialogs.messages.value(2), kRefusal);
+        const QStringList& messages = program->dialogs.messages;
+        QVERIFY(messages.size() == 3 && messages[0] == kRefusal && messages[2] == kRefusal);
         QVERIFY(Text6->text().isEmpty() && Text8->toPlainText().isEmpty());
         enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
         convert(QStringLiteral("36"));
