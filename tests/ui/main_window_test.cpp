@@ -58,6 +58,11 @@ private:
         return windows;
     }
 
+    static bool activate(QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+
     // The list of the overview once the overview is the active window.
     static QListWidget* overviewList() {
         QWidget* overview = overviewWindows().value(0);
@@ -130,10 +135,7 @@ private slots:
         // Another window that is not the overview, as a message box is.
         QWidget other;
         other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        program->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program->window.get()) && !singlePageEmpty());
+        QVERIFY(activate(&other) && activate(program->window.get()) && !singlePageEmpty());
 
         program->click("Command3");
         QListWidget* list = overviewList();
@@ -144,16 +146,15 @@ private slots:
         list->setCurrentRow(10);
         QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
-        QTest::mouseClick(list->window()->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-        QTRY_VERIFY(program->window->isActiveWindow());
-        QVERIFY(!list->window()->isVisible() && singlePageEmpty());
+        QVERIFY(activate(program->window.get()) && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
         QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
-        program->click("Command3");
-        QCOMPARE(overviewList(), list);
+        QVERIFY(activate(list->window()));
         QCOMPARE(QString::number(list->count()) + ' ' + list->item(91)->text() + ' ' +
                      list->item(92)->text() + ' ' + QString::number(list->currentRow()),
                  "93 versta m 0");
+        QTest::mouseClick(list->window()->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(program->window->isActiveWindow() && !list->window()->isVisible());
     }
 
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
