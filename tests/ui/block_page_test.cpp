@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "program_under_test.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -65,11 +65,10 @@ private slots:
 
     void valuesWaitForAGoodUnitPair() {
         convert(QStringLiteral("1"));
-        QCOMPARE(program->dialogs.messages, QStringList(kRefusal));
         enterUnits(QStringLiteral("km/h"), QStringLiteral("kg"));
-        QCOMPARE(program->dialogs.messages.size(), 2);
         convert(QStringLiteral("1"));
-        QCOMPARE(program->dialogs.messages.value(2), kRefusal);
+        const QStringList& messages = program->dialogs.messages;
+        QVERIFY(messages.size() == 3 && messages[0] == kRefusal && messages[2] == kRefusal);
         QVERIFY(Text6->text().isEmpty() && Text8->toPlainText().isEmpty());
         enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
         convert(QStringLiteral("36"));
@@ -88,13 +87,11 @@ private slots:
         program->click("Command8");
         QVERIFY(Text3->hasFocus() && Text8->toPlainText().isEmpty());
 
-        // Opened again without a dialog; a section ends at a line of one blank.
+        // Opened again without a dialog.
         convert(QString());
         QCOMPARE(program->dialogs.messages, QStringList(kRefusal));
         enterUnits(QStringLiteral("C"), QStringLiteral("K"));
         convert(QStringLiteral("20"));
-        Text8->moveCursor(QTextCursor::End);
-        Text8->insertPlainText(QStringLiteral(" \nnapsáno navíc\n"));
         program->click("Command6");
 
         program->choose(0);

@@ -1,11 +1,15 @@
-#include "program_fixture.h"
+#include "program_under_test.h"
 #include "status_panels.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTextLayout>
 
-// The main window: first activation, menu choices, page entry, activation, status bar, end.
+// The main window and its overview: first activation, menu choices, page entry, access keys,
+// activation, status bar, end, layout, and what a screen reader hears of the controls.
 class MainWindowTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
@@ -35,6 +39,36 @@ private:
     void clickCaption(int index) const {
         QTabBar* bar = program->SSTab1->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    static QString heard(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(widget)->text(text);
+    }
+
+    // Without a name of its own a control is heard by the caption of the frame around it, which
+    // doesn't say what the control holds.
+    static bool named(QWidget* control) {
+        const auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
+        return !heard(control).isEmpty() && (frame == nullptr || heard(control) != frame->title());
+    }
+
+    static QList<QWidget*> overviewWindows() {
+        QList<QWidget*> windows = QApplication::topLevelWidgets();
+        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
+        return windows;
+    }
+
+    static bool activate(QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+
+    // The list of the overview once the overview is the active window.
+    static QListWidget* overviewList() {
+        QWidget* overview = overviewWindows().value(0);
+        return overview != nullptr && QTest::qWaitForWindowActive(overview)
+                   ? overview->findChild<QListWidget*>(QStringLiteral("T_Zkratky"))
+                   : nullptr;
     }
 
 private slots:
@@ -93,48 +127,34 @@ private slots:
         QCOMPARE(program->SSTab1->currentIndex(), 1);
     }
 
-    // Also where the user rows are counted: every activation shows them.
+    // Every activation lists every row in the overview; the main window's own activation
+    // empties the page only after the overview, and counts the user rows.
     void activationOnlyAfterTheOverview() {
         fillSinglePage();
         menu->setCurrentRow(2);
-
         // Another window that is not the overview, as a message box is.
         QWidget other;
         other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        program->window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program->window.get()));
-        QVERIFY(!singlePageEmpty());
+        QVERIFY(activate(&other) && activate(program->window.get()) && !singlePageEmpty());
 
-        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         program->click("Command3");
-        QWidget* overview = nullptr;
-        QTRY_VERIFY((overview = QApplication::activeWindow()) && overview != program->window.get());
-        QTest::mouseClick(overview->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-        QTRY_VERIFY(program->window->isActiveWindow());
-        QVERIFY(!overview->isVisible() && singlePageEmpty());
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QCOMPARE(QString::number(list->count()) + ' ' + list->item(0)->text() + ' ' +
+                     list->item(90)->text(),
+                 "91 m mi");
+        list->setCurrentRow(10);
+        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
+        QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
+        QVERIFY(activate(program->window.get()) && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
-        QCOMPARE(panels(), "Prevody.kfc| 1 +  91");
-    }
-
-    void statusPanelsFillTheBarWithTheirTextsWhole() {
-        auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
-        bar->setUserFileName(QStringLiteral("Prevody.kfc"));
-        QList<QLabel*> panels;
-        for (int number = 1; number <= 5; ++number) {
-            panels.append(
-                program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number))));
-        }
-        QCOMPARE(QList<int>({panels[0]->width(), panels[1]->width(), panels[2]->width()}),
-                 QList<int>({71, 94, 135}));
-        for (const QLabel* panel : {panels[3], panels[4]}) {
-            const QFontMetrics metrics = panel->fontMetrics();
-            const int room =
-                panel->contentsRect().width() - metrics.horizontalAdvance(panel->text());
-            QVERIFY2(room >= 2 * metrics.horizontalAdvance(u' '), qPrintable(panel->text()));
-        }
-        QVERIFY(bar->width() - panels[4]->geometry().right() <= 4);
+        QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
+        QVERIFY(activate(list->window()));
+        QCOMPARE(QString::number(list->count()) + ' ' + list->item(91)->text() + ' ' +
+                     list->item(92)->text() + ' ' + QString::number(list->currentRow()),
+                 "93 versta m 0");
+        QTest::mouseClick(list->window()->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QTRY_VERIFY(program->window->isActiveWindow() && !list->window()->isVisible());
     }
 
     void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
@@ -147,9 +167,33 @@ private slots:
         QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
     }
 
-    void labelsBreakTheirLinesOnlyAtBlanks() {
-        QStringList brokenWords;
-        for (const QLabel* label : program->window->findChildren<QLabel*>()) {
+    // The status panels at their widths with room for their texts, labels broken only at blanks
+    // and shown whole, buttons wide enough for their captions.
+    void everyTextShowsWhole() {
+        auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
+        bar->setUserFileName(QStringLiteral("Prevody.kfc"));
+        QList<int> widths;
+        QStringList faults;
+        for (int number = 1; number <= 5; ++number) {
+            const auto* panel =
+                program->control<QLabel>(qPrintable(QStringLiteral("Panel%1").arg(number)));
+            const QFontMetrics metrics = panel->fontMetrics();
+            if (number <= 3) {
+                widths.append(panel->width());
+            } else if (panel->contentsRect().width() - metrics.horizontalAdvance(panel->text()) <
+                       2 * metrics.horizontalAdvance(u' ')) {
+                faults.append(panel->text());
+            }
+        }
+        QCOMPARE(widths, QList<int>({71, 94, 135}));
+        QVERIFY(bar->width() - program->control<QLabel>("Panel5")->geometry().right() <= 4);
+        for (QLabel* label : program->window->findChildren<QLabel*>()) {
+            const QSize hint = label->sizeHint();
+            if (label->wordWrap()
+                    ? label->heightForWidth(label->width()) > label->height()
+                    : hint.width() > label->width() || hint.height() > label->height()) {
+                faults.append(label->objectName());
+            }
             if (!label->wordWrap()) {
                 continue;
             }
@@ -161,31 +205,84 @@ private slots:
                 line.setLineWidth(1);
                 const qsizetype end = line.textStart() + line.textLength();
                 if (end < text.size() && !text[end - 1].isSpace()) {
-                    brokenWords.append(label->objectName() + u':' +
-                                       text.mid(line.textStart(), line.textLength()));
+                    faults.append(label->objectName() + u':' +
+                                  text.mid(line.textStart(), line.textLength()));
                 }
             }
             layout.endLayout();
         }
-        QVERIFY2(brokenWords.isEmpty(), qPrintable(brokenWords.join(u' ')));
-    }
-
-    void everyLabelAndButtonShowsItsWholeCaption() {
-        QStringList cutOff;
-        for (QLabel* label : program->window->findChildren<QLabel*>()) {
-            const QSize hint = label->sizeHint();
-            if (label->wordWrap()
-                    ? label->heightForWidth(label->width()) > label->height()
-                    : hint.width() > label->width() || hint.height() > label->height()) {
-                cutOff.append(label->objectName());
-            }
-        }
         for (QAbstractButton* button : program->window->findChildren<QAbstractButton*>()) {
             if (!button->isHidden() && button->sizeHint().width() > button->width()) {
-                cutOff.append(button->objectName());
+                faults.append(button->objectName());
             }
         }
-        QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(u' ')));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u' ')));
+    }
+
+    void everyFocusableControlOfBothWindowsHasAName() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QStringList nameless;
+        for (QWidget* window : {static_cast<QWidget*>(program->window.get()), list->window()}) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                // A widget with a focus proxy hands the focus on; the proxy is walked itself.
+                if (widget->focusPolicy() != Qt::NoFocus && widget->focusProxy() == nullptr &&
+                    !widget->isHidden() && !named(widget)) {
+                    nameless.append(widget->objectName() + u'/' +
+                                    widget->metaObject()->className());
+                }
+            }
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
+    }
+
+    void controlsAreNamedAfterWhatExplainsThemOnScreen() {
+        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text2")) + '|' +
+                     heard(program->control("Text10")) + '|' +
+                     heard(program->control("Text10"), QAccessible::Description),
+                 "Vložte číslo s rozměry k převodu|Výsledek po převodu|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
+    }
+
+    // Escape only hides the window: the menu and the pages' buttons show the same one again.
+    void keysOfTheListAndOneWindow() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list && list->hasFocus());
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(list->window()->isVisible() && list->currentRow() == 1);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->window()->isVisible() && program->ended->isEmpty());
+        program->choose(0);
+        program->click("Command3");
+        QCOMPARE(overviewList(), list);
+        QCOMPARE(overviewWindows().size(), 1);
+    }
+
+    // Alt+N is "Nové zadání" at every press, which empties the entry and stays on the page; so
+    // is Alt+U the check box. The caption's key works where the page has no such control.
+    void controlOfTheShownPageTakesTheKeyFromTheCaption() {
+        for (const auto& [menuEntry, fieldName] : {std::pair{0, "Text1"}, {1, "Text3"}}) {
+            program->choose(menuEntry);
+            QLineEdit* field = program->control(fieldName);
+            for (int press = 0; press < 2; ++press) {
+                field->setText(QStringLiteral("km/h"));
+                QTest::keyClick(field, Qt::Key_N, Qt::AltModifier);
+                QCOMPARE(program->SSTab1->currentIndex(), menuEntry + 1);
+                QTRY_VERIFY(field->text().isEmpty() && field->hasFocus());
+            }
+        }
+        auto* box = program->control<QCheckBox>("chkSoubor");
+        for (const bool expected : {true, false}) {
+            QTest::keyClick(program->control("Text3"), Qt::Key_U, Qt::AltModifier);
+            QVERIFY(program->SSTab1->currentIndex() == 2 && box->isChecked() == expected);
+        }
+        program->choose(3);
+        QTest::keyClick(program->control("Text9"), Qt::Key_N, Qt::AltModifier);
+        QVERIFY(program->SSTab1->currentIndex() == 0 && program->lblNabidka->hasFocus());
     }
 };
 

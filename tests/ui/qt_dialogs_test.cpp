@@ -55,21 +55,17 @@ private slots:
         QVERIFY(vemlik::installCzechQtTexts());
     }
 
-    void messageBoxCarriesTheProgramsNameIconAndText() {
+    void boxesCarryTheProgramsNameIconTextAndCzechButtons() {
         whenOpen<QMessageBox>([&](QMessageBox* box) {
-            QCOMPARE(box->windowTitle(), QStringLiteral("Vemlik"));
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            QCOMPARE(box->text(), QStringLiteral("Neznámý rozměr: žžž"));
-            QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+            QCOMPARE(box->windowTitle() + '|' + box->text(), "Vemlik|Neznámý rozměr: žžž");
+            QVERIFY(box->icon() == QMessageBox::Warning &&
+                    box->standardButtons() == QMessageBox::Ok);
             box->button(QMessageBox::Ok)->click();
         });
         dialogs.showMessage(QStringLiteral("Neznámý rozměr: žžž"));
-    }
-
-    void questionDefaultsToYes() {
         whenOpen<QMessageBox>([&](QMessageBox* box) {
-            QCOMPARE(box->icon(), QMessageBox::Question);
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+            QVERIFY(box->icon() == QMessageBox::Question &&
+                    box->defaultButton() == box->button(QMessageBox::Yes));
             QCOMPARE(box->button(QMessageBox::Yes)->text(), czech("QPlatformTheme", "&Yes"));
             QCOMPARE(box->button(QMessageBox::No)->text(), czech("QPlatformTheme", "&No"));
             box->button(QMessageBox::No)->click();
@@ -77,32 +73,26 @@ private slots:
         QVERIFY(!dialogs.askYesNo(QStringLiteral("Převod versta bude zapsán do souboru")));
     }
 
+    // Closed, the dialog gives no name; accepted, the new name, without creating the file.
     void fileDialogShowsTheDescriptionAloneAndCzechButtons() {
-        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-            QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText(),
-                     QStringLiteral("Soubor s výslednou tabulkou *.pre"));
-            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
-            QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
-                     czech("QFileDialog", "&Save"));
-            QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
-                     czech("QPlatformTheme", "Cancel"));
-            dialog->reject();
-        });
-        QVERIFY(
-            dialogs.chooseResultsFileName(QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre"))
-                .isEmpty());
-    }
-
-    void fileDialogTakesANewName() {
+        const QString filter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
         const QString name = QDir::temp().filePath(QStringLiteral("vemlik-novy-soubor.pre"));
         QFile::remove(name);
-        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-            dialog->selectFile(name);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        QCOMPARE(dialogs.chooseResultsFileName(QStringLiteral("Soubor s převody *.pre|*.pre")),
-                 name);
+        for (const bool accept : {false, true}) {
+            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+                QCOMPARE(
+                    dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText(),
+                    QStringLiteral("Soubor s výslednou tabulkou *.pre"));
+                const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
+                         czech("QFileDialog", "&Save"));
+                QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
+                         czech("QPlatformTheme", "Cancel"));
+                dialog->selectFile(name);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QCOMPARE(dialogs.chooseResultsFileName(filter), accept ? name : QString());
+        }
         QVERIFY(!QFile::exists(name));
     }
 };

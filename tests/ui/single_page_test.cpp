@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "program_under_test.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -129,16 +129,15 @@ private slots:
         convert(QStringLiteral("36 km/h"));
         QVERIFY(QDir(folder).removeRecursively());
         convert(QStringLiteral("36 km/h"));
-        QCOMPARE(program->dialogs.messages,
-                 QStringList(QStringLiteral("Soubor %1/a.pre již neexistuje!").arg(folder)));
         QVERIFY(!chkSoubj->isChecked());
-
-        wantResultsFile(program->directory.fileName("b.pre").c_str());
-        convert(QStringLiteral("36 km/h"));
-        QCOMPARE(program->dialogs.messages.value(1),
-                 QStringLiteral("Soubor %1/a.pre nelze otevřít pro zápis!").arg(folder));
-        wantResultsFile(program->directory.fileName("b.pre").c_str());
-        convert(QStringLiteral("36 km/h"));
+        for (int check = 0; check < 2; ++check) {
+            wantResultsFile(program->directory.fileName("b.pre").c_str());
+            convert(QStringLiteral("36 km/h"));
+        }
+        QCOMPARE(program->dialogs.messages.join(u'|'),
+                 QStringLiteral("Soubor %1/a.pre již neexistuje!|Soubor %1/a.pre nelze otevřít pro "
+                                "zápis!")
+                     .arg(folder));
         QCOMPARE(program->dialogs.fileDialogFilters.size(), 2);
         QCOMPARE(program->directory.read("b.pre"), "36 km/h       =  10,000 m/s\r\n");
     }

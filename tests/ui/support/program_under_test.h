@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -60,11 +59,7 @@ public:
     // it takes Latin-1 only, and the lines hold Czech letters.
     static void type(QWidget* control, const QString& text, Qt::Key key = Qt::Key_Return) {
         for (const QChar character : text) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier,
-                              QString(character));
-            QApplication::sendEvent(control, &press);
-            QApplication::sendEvent(control, &release);
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(character), {});
         }
         QTest::keyClick(control, key);
     }
@@ -78,6 +73,19 @@ public:
     std::unique_ptr<QSignalSpy> ended;
     PageTabs* SSTab1;
     QListWidget* lblNabidka;
+};
+
+// For test classes whose every test function works on a program of its own: their init()
+// verifies restart(). The program before is gone before the next one shows its window.
+class ProgramFixture {
+protected:
+    bool restart() {
+        program.reset();
+        program = std::make_unique<ProgramUnderTest>();
+        return program->start();
+    }
+
+    std::unique_ptr<ProgramUnderTest> program;
 };
 
 } // namespace vemlik::testing
