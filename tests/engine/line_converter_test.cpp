@@ -53,9 +53,7 @@ protected:
 TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
     // The Fahrenheit source's offset keeps c 32 f about -2.2e-6 away from zero.
     expectConversions(
-        {{"36 km/h", single(36 * (1000.0 / 3600))},
-         {"cm/min 12 ft/hr", single(12 * (0.3048 / 3600) / (0.01 / 60))},
-         {"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))},
+        {{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))},
          {"1 000 m", 0},
          {"+.5 (km)", 500},
          {";5 km", 0},

@@ -3,7 +3,6 @@
 
 #include "initialised_engine.h"
 #include "line_stream.h"
-#include "private_home.h"
 
 #include <gtest/gtest.h>
 
@@ -166,25 +165,19 @@ TEST_F(UserConversionFileTest, LineEndsAndLongRecordsHoldAcrossReadsInPieces) {
               std::tuple(1, "sah", Messages{malformedOn(1)}));
 }
 
-TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSameOrCannotBeWritten) {
-    for (const auto& [abbreviation, factor] : std::initializer_list<std::pair<const char*, double>>{
-             {"a,b", 1},
-             {" a", 1},
-             {"a ", 1},
-             {"", 1},
-             {"a\r\nb", 1},
-             {"a", std::numeric_limits<double>::infinity()},
-             {"a", std::numeric_limits<double>::quiet_NaN()}}) {
-        EXPECT_FALSE(append(abbreviation, factor, 5)) << abbreviation;
+TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const UnitRecord& record :
+         {UnitRecord{"a,b", 1, 5}, UnitRecord{" a", 1, 5}, UnitRecord{"a ", 1, 5},
+          UnitRecord{"", 1, 5}, UnitRecord{"a\r\nb", 1, 5}, UnitRecord{"a", inf, 5},
+          UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5}}) {
+        EXPECT_FALSE(appendUserConversionRecord(fileName(), record)) << record.abbreviation;
     }
     EXPECT_FALSE(std::filesystem::exists(fileName()));
-    // A folder in the file's place gives no rows and no message at start-up, and takes nothing.
+    // A folder in the file's place gives no rows and no message at start-up.
     std::filesystem::create_directory(fileName());
     restart();
     EXPECT_EQ(std::tuple(units.rowCount, sink.messages.size()), std::tuple(91, 0u));
-    EXPECT_FALSE(append("versta", 1066.8, 5));
-    // Not even root may create files in /proc, so it stands for a read-only program directory.
-    EXPECT_FALSE(appendUserConversionRecord("/proc/Prevody.kfc", {"versta", 1066.8, 5}));
 }
 
 struct Place {
@@ -212,17 +205,6 @@ TEST(UserFileLocation, FileBesideTheExecutableWinsOtherwiseTheUsersDataFolder) {
                   expected.front() == '/' ? expected : program + expected)
             << fileBeside << ' ' << (dataHome ? dataHome : "unset");
     }
-}
-
-// A new installation: nothing beside the executable, no data folder yet. The first permanent
-// unit creates the folder with its parents, and the next start reads it from there.
-TEST_F(UserConversionFileTest, FirstAppendCreatesTheDataFolderAndTheNextStartReadsIt) {
-    const testing::PrivateHome home;
-    restart();
-    EXPECT_EQ(units.userFileName, home.userFileName());
-    ASSERT_TRUE(appendUserConversionRecord(units.userFileName, {"versta", 1066.8, 5}));
-    restart();
-    EXPECT_EQ(units.userRowCount, 1);
 }
 
 } // namespace

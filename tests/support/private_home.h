@@ -17,8 +17,7 @@ public:
         setenv("XDG_DATA_HOME", home_.fileName("data").c_str(), 1);
     }
 
-    // Where the engine keeps the user's Prevody.kfc while no file lies beside the executable.
-    std::string userFileName() const { return home_.fileName("data/vemlik/Prevody.kfc"); }
+    // The user's Prevody.kfc while no file lies beside the executable.
     std::string readUserFile() const { return home_.read("data/vemlik/Prevody.kfc"); }
 
 private:
