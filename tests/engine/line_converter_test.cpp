@@ -69,16 +69,14 @@ TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
 // whose factor leaves double's range or whose exponents leave 16 bits converts nothing.
 TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const std::string underflow = "km9" + repeated("/km9", 40);
+    const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
+                               kUnknown + "qq", kInconsistent + "m :  1  0"};
     expectConversions(
         {{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
          {"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
          {"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
          {"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
-         {"qq*m 5x xyz/abc2*s",
-          5,
-          1,
-          {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc", kUnknown + "qq",
-           kInconsistent + "m :  1  0"}},
+         {"qq*m 5x xyz/abc2*s", 5, 1, unknowns},
          {"5 xyz; m 5 s; 5 km", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
          {"1e999 m", 0, 3, {kOutOfRange}},
          {"1e38 km", 0, 3, {kOutOfRange}},

@@ -15,14 +15,9 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-struct Example {
-    DimensionVector vector;
-    std::int32_t code;
-    int highest;
-};
-
 TEST(DimensionCode, EncodesAndDecodesOneDigitPerPosition) {
     // Exponents by position: m, s, kg, K, A, mol, cd, x.
+    using Example = std::tuple<DimensionVector, std::int32_t, int>;
     for (const auto& [vector, code, highest] :
          {Example{{}, 0, 0}, Example{{0, 1}, 54, 1}, Example{{-1, -2, 1}, 523, 2},
           Example{{0, 0, 0, 0, 0, 0, 0, 1}, 54444444, 7},
