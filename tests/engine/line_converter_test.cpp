@@ -53,16 +53,12 @@ protected:
 TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
     // The Fahrenheit source's offset keeps c 32 f about -2.2e-6 away from zero.
     expectConversions(
-        {{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))},
-         {"1 000 m", 0},
-         {"+.5 (km)", 500},
-         {";5 km", 0},
-         {"3e38 m", 3e38F},
-         {"c 32 f", single((32 * kDegreeF + 255.37222) / 1 + -273.15)},
-         {"F 100 C", single((100 + 273.15) / kDegreeF + -459.67)},
-         {"R 0 C", 491.670013F},
-         {"K 0 C", 273.15F},
-         {"C 1 F/s", single(0.555555556 + -273.15), 1, {kInconsistent + "s :  0 -1"}}});
+        {Line{"154,5 kcal/m2/h/C", single(154.5 * (4186.8 / 3600))}, Line{"1 000 m", 0},
+         Line{"+.5 (km)", 500}, Line{";5 km", 0}, Line{"3e38 m", 3e38F},
+         Line{"c 32 f", single((32 * kDegreeF + 255.37222) / 1 + -273.15)},
+         Line{"F 100 C", single((100 + 273.15) / kDegreeF + -459.67)}, Line{"R 0 C", 491.670013F},
+         Line{"K 0 C", 273.15F},
+         Line{"C 1 F/s", single(0.555555556 + -273.15), 1, {kInconsistent + "s :  0 -1"}}});
 }
 
 // The flag of a line is that of its last fault, kept through the items that follow. A unit
@@ -72,20 +68,20 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
                                kUnknown + "qq", kInconsistent + "m :  1  0"};
     expectConversions(
-        {{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
-         {"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
-         {"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
-         {"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
-         {"qq*m 5x xyz/abc2*s", 5, 1, unknowns},
-         {"5 xyz; m 5 s; 5 km", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
-         {"1e999 m", 0, 3, {kOutOfRange}},
-         {"1e38 km", 0, 3, {kOutOfRange}},
-         {"qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}},
-         {"1 " + underflow, 0, 3, {kOutOfRange}},
-         {repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5", 0, 3, {kOutOfRange}},
-         {"5 m9" + repeated("*m9", 3641), 0, 3, {kOutOfRange}},
+        {Line{"m 5 s", 5, 1, {kInconsistent + "m :  1  0"}},
+         Line{"Pa 5 N", 5, 1, {kInconsistent + "m : -1  1"}},
+         Line{"m 5 6 7", 7, 1, {kInconsistent + "m :  1  0"}},
+         Line{"  5.  m ", 5, 0, {kMissingBlank + "5.  m"}},
+         Line{"qq*m 5x xyz/abc2*s", 5, 1, unknowns},
+         Line{"5 xyz; m 5 s; 5 km", 5, 1, {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
+         Line{"1e999 m", 0, 3, {kOutOfRange}},
+         Line{"1e38 km", 0, 3, {kOutOfRange}},
+         Line{"qq 1e999 s", 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "s :  0  1"}},
+         Line{"1 " + underflow, 0, 3, {kOutOfRange}},
+         Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5", 0, 3, {kOutOfRange}},
+         Line{"5 m9" + repeated("*m9", 3641), 0, 3, {kOutOfRange}},
          {"qq 1 " + underflow, 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "m :  0 -351"}},
-         {repeated("1 mm;", 25000), 0.001F}});
+         Line{repeated("1 mm;", 25000), 0.001F}});
 }
 
 // The block page converts its column with the conversion of the last item.

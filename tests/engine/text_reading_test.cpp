@@ -64,8 +64,6 @@ TEST(NumberReader, FactorTextMustBeOneNumberAsAWhole) {
     }
 }
 
-constexpr std::string_view kCzechCapitals = "ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
-constexpr std::string_view kCzechSmall = "áčďéěíňóřšťúůýž";
 // "Žluťoučký kůň" as a Czech Windows system writes it.
 constexpr std::string_view kHorseIn1250 = "\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2";
 
@@ -97,7 +95,7 @@ TEST(TextEncodingTest, EveryDefinedWindows1250ByteHasItsOwnCharacter) {
 TEST(TextEncodingTest, CountsAndComparesCharactersNotBytes) {
     EXPECT_EQ(characterCount("kůň€\xF0\x9F\x98\x80"), 5u);
     EXPECT_TRUE(equalIgnoringCase("MOhm ŁŐŸÄ × ß µ", "mohm łőÿä × ß µ"));
-    EXPECT_TRUE(equalIgnoringCase(kCzechCapitals, kCzechSmall));
+    EXPECT_TRUE(equalIgnoringCase("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ", "áčďéěíňóřšťúůýž"));
     for (const auto& [a, b] :
          {std::pair{"mm", "m"}, std::pair{"ů", "ú"}, std::pair{"@", "`"}, std::pair{"×", "÷"},
           std::pair{"İ", "ı"}, std::pair{"\xC8", "\xE8"}}) {
