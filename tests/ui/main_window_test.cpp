@@ -157,16 +157,6 @@ private slots:
         QTRY_VERIFY(program->window->isActiveWindow() && !list->window()->isVisible());
     }
 
-    void closingTheWindowEndsTheProgramWithTheResultsFileClosed() {
-        program->dialogs.chosenFileName = program->directory.fileName("a.pre").c_str();
-        program->choose(0);
-        program->click("chkSoubj");
-        program->type(Text1, QStringLiteral("36 km/h"));
-        program->window->close();
-        QCOMPARE(program->ended->count(), 1);
-        QCOMPARE(program->directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
-    }
-
     // The status panels at their widths with room for their texts, labels broken only at blanks
     // and shown whole, buttons wide enough for their captions.
     void everyTextShowsWhole() {
@@ -219,10 +209,21 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u' ')));
     }
 
-    void everyFocusableControlOfBothWindowsHasAName() {
+    void controlsAreNamedAfterWhatExplainsThemOnScreen() {
+        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text2")) + '|' +
+                     heard(program->control("Text10")) + '|' +
+                     heard(program->control("Text10"), QAccessible::Description),
+                 "Vložte číslo s rozměry k převodu|Výsledek po převodu|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
+    }
+
+    // Every focusable control of both windows has a name. Escape only hides the overview: the
+    // menu and the pages' buttons show the same one again. Closing the main window ends the run.
+    void namesKeysAndOneOverview() {
         program->choose(2);
         QListWidget* list = overviewList();
-        QVERIFY(list);
+        QVERIFY(list && list->hasFocus());
         QStringList nameless;
         for (QWidget* window : {static_cast<QWidget*>(program->window.get()), list->window()}) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -235,22 +236,6 @@ private slots:
             }
         }
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
-    }
-
-    void controlsAreNamedAfterWhatExplainsThemOnScreen() {
-        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text2")) + '|' +
-                     heard(program->control("Text10")) + '|' +
-                     heard(program->control("Text10"), QAccessible::Description),
-                 "Vložte číslo s rozměry k převodu|Výsledek po převodu|"
-                 "Rozměr jednotky vyjádřený pomocí základních jednotek|"
-                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
-    }
-
-    // Escape only hides the window: the menu and the pages' buttons show the same one again.
-    void keysOfTheListAndOneWindow() {
-        program->choose(2);
-        QListWidget* list = overviewList();
-        QVERIFY(list && list->hasFocus());
         QTest::keyClick(list, Qt::Key_Return);
         QTest::keyClick(list, Qt::Key_Down);
         QVERIFY(list->window()->isVisible() && list->currentRow() == 1);
@@ -260,6 +245,8 @@ private slots:
         program->click("Command3");
         QCOMPARE(overviewList(), list);
         QCOMPARE(overviewWindows().size(), 1);
+        program->window->close();
+        QCOMPARE(program->ended->count(), 1);
     }
 
     // Alt+N is "Nové zadání" at every press, which empties the entry and stays on the page; so

@@ -79,27 +79,20 @@ private slots:
         QVERIFY(program->control<QRadioButton>("Option1")->isChecked());
     }
 
-    // Prevody.kfc a directory, or in a directory where not even root may create files.
+    // Prevody.kfc a directory, so that the append fails.
     void failedAppendKeepsTheRowAndSaysSo() {
-        for (const std::string userFile : {"", "/proc/Prevody.kfc"}) {
-            init();
-            if (userFile.empty()) {
-                std::filesystem::create_directories(program->state.units.userFileName);
-            } else {
-                program->state.units.userFileName = userFile;
-            }
-            choosePermanent();
-            define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
-            QCOMPARE(program->dialogs.messages,
-                     QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
-                                                "ukončení programu!")
-                                     .arg(program->state.units.userFileName.c_str())));
-            // The program goes on: the menu, then the unit on the single conversion page.
-            program->click("Command12");
-            program->choose(0);
-            program->type(program->control("Text1"), QStringLiteral("m 2 versta"));
-            QCOMPARE(program->control("Text2")->text(), QStringLiteral("2133,60 m"));
-        }
+        std::filesystem::create_directories(program->state.units.userFileName);
+        choosePermanent();
+        define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
+        QCOMPARE(program->dialogs.messages,
+                 QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
+                                            "ukončení programu!")
+                                 .arg(program->state.units.userFileName.c_str())));
+        // The program goes on: the menu, then the unit on the single conversion page.
+        program->click("Command12");
+        program->choose(0);
+        program->type(program->control("Text1"), QStringLiteral("m 2 versta"));
+        QCOMPARE(program->control("Text2")->text(), QStringLiteral("2133,60 m"));
     }
 
     void refusals() {
@@ -117,7 +110,6 @@ private slots:
             {"ver sta", "m", "2", name},
             {"versta2", "m", "2", name},
             {"-versta", "m", "2", name},
-            {"ver/sta", "m", "2", name},
             {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
             program->dialogs.messages.clear();
