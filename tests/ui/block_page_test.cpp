@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
-const QString kRefusal = QStringLiteral("Nejprve zadejte platný vstupní a požadovaný rozměr!");
+const QString kRefusal = "Nejprve zadejte platný vstupní a požadovaný rozměr!";
 
 // The block conversion page through its widgets, the results file through its bytes.
 class BlockPageTest : public QObject, vemlik::testing::ProgramFixture {
@@ -49,7 +49,7 @@ private slots:
         const QString values[][3] = {{"154,5", "154.5", "42,917"},
                                      {"1,234,5", "1.234,5", "0,34278"},
                                      {"&H24", "&H24", "10,000"}};
-        enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
+        enterUnits("km/h", "m/s");
         QString rows;
         for (const auto& [typed, shown, result] : values) {
             convert(typed);
@@ -66,27 +66,27 @@ private slots:
     // closed, when the page is left or started anew; the single conversion page writes into the
     // same file.
     void sectionsAreAppendedAroundASingleConversion() {
-        enterUnits(QStringLiteral("km/h"), QStringLiteral("kg"));
-        convert(QStringLiteral("1"));
+        enterUnits("km/h", "kg");
+        convert("1");
         program->directory.write("blok.pre", "stará data\r\n");
         program->dialogs.chosenFileName = program->directory.fileName("blok.pre").c_str();
         program->click("chkSoubor");
         QVERIFY(program->control<QCheckBox>("chkSoubor")->isChecked() && Text3->hasFocus());
-        enterUnits(QStringLiteral("km/h"), QStringLiteral("m/s"));
-        convert(QStringLiteral("36"));
+        enterUnits("km/h", "m/s");
+        convert("36");
         program->click("Command8");
         QVERIFY(Text3->hasFocus() && Text8->toPlainText().isEmpty());
 
         // Opened again without a dialog.
         convert(QString());
         QCOMPARE(program->dialogs.messages.mid(1), QStringList({kRefusal, kRefusal}));
-        enterUnits(QStringLiteral("C"), QStringLiteral("K"));
-        convert(QStringLiteral("20"));
+        enterUnits("C", "K");
+        convert("20");
         program->click("Command6");
 
         program->choose(0);
         program->control<QCheckBox>("chkSoubj")->setChecked(true);
-        program->type(program->control("Text1"), QStringLiteral("36 km/h"));
+        program->type(program->control("Text1"), "36 km/h");
         // Page entry has emptied the page; the end still writes the frame of an empty table.
         program->choose(1);
         program->click("Command5");

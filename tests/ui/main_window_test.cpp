@@ -25,9 +25,9 @@ private:
     // Page 1 holding a conversion line, its result and the error marker.
     void fillSinglePage() {
         program->choose(0);
-        program->type(Text1, QStringLiteral("12 furlong"));
-        Text1->setText(QStringLiteral("36 km/h"));
-        program->control("Text2")->setText(QStringLiteral("10,000 m/s"));
+        program->type(Text1, "12 furlong");
+        Text1->setText("36 km/h");
+        program->control("Text2")->setText("10,000 m/s");
         QCOMPARE(program->control<QLabel>("Label6")->text(), "CHYBA !");
     }
 
@@ -67,7 +67,7 @@ private:
     static QListWidget* overviewList() {
         QWidget* overview = overviewWindows().value(0);
         return overview != nullptr && QTest::qWaitForWindowActive(overview)
-                   ? overview->findChild<QListWidget*>(QStringLiteral("T_Zkratky"))
+                   ? overview->findChild<QListWidget*>("T_Zkratky")
                    : nullptr;
     }
 
@@ -113,12 +113,12 @@ private slots:
         clickCaption(0);
         QVERIFY(entries.count() == 2 && menu->hasFocus());
 
-        Text1->setText(QStringLiteral("36 km/h"));
+        Text1->setText("36 km/h");
         QTest::keyClick(menu, Qt::Key_J, Qt::AltModifier);
         QVERIFY(entries.count() == 3 && Text1->hasFocus() && Text1->text().isEmpty());
 
         // Backwards from the first field of page 1 the tab bar is next.
-        Text1->setText(QStringLiteral("36 km/h"));
+        Text1->setText("36 km/h");
         QTest::keyClick(Text1, Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(entries.count() == 4 && Text1->hasFocus() && Text1->text().isEmpty());
 
@@ -161,7 +161,7 @@ private slots:
     // and shown whole, buttons wide enough for their captions.
     void everyTextShowsWhole() {
         auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
-        bar->setUserFileName(QStringLiteral("Prevody.kfc"));
+        bar->setUserFileName("Prevody.kfc");
         QList<int> widths;
         QStringList faults;
         for (int number = 1; number <= 5; ++number) {
@@ -256,7 +256,7 @@ private slots:
             program->choose(menuEntry);
             QLineEdit* field = program->control(fieldName);
             for (int press = 0; press < 2; ++press) {
-                field->setText(QStringLiteral("km/h"));
+                field->setText("km/h");
                 QTest::keyClick(field, Qt::Key_N, Qt::AltModifier);
                 QCOMPARE(program->SSTab1->currentIndex(), menuEntry + 1);
                 QTRY_VERIFY(field->text().isEmpty() && field->hasFocus());
