@@ -145,20 +145,30 @@ char32_t lowerCharacter(char32_t character) {
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t index = 0;
-    while (index < bytes.size()) {
-        if (byteAt(bytes, index) < 0x80) {
-            ++index;
-            continue;
-        }
-        const Decoded step = decodeAt(bytes, index);
-        if (step.character >= kStrayByteMark) {
-            return false;
-        }
-        index += step.size;
+void Utf8Checker::take(unsigned char byte) {
+    if (awaited_ > 0) {
+        valid_ = valid_ && byte >= low_ && byte <= high_;
+        --awaited_;
+        low_ = 0x80;
+        high_ = 0xBF;
+    } else if (byte >= 0x80) {
+        startCharacter(byte);
     }
-    return true;
+}
+
+void Utf8Checker::startCharacter(unsigned char lead) {
+    awaited_ = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    low_ = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    high_ = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    valid_ = valid_ && lead >= 0xC2 && lead <= 0xF4;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    Utf8Checker checker;
+    for (const char byte : bytes) {
+        checker.take(static_cast<unsigned char>(byte));
+    }
+    return checker.valid();
 }
 
 std::string windows1250ToUtf8(std::string_view bytes) {

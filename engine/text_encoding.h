@@ -10,6 +10,24 @@ namespace vemlik {
 // Text inside the program is UTF-8; files written on Czech systems may be in Windows-1250.
 
 bool isValidUtf8(std::string_view bytes);
+
+// Judges bytes one at a time as isValidUtf8 does (no overlong forms, no surrogates, nothing above
+// U+10FFFF), for texts that are read in pieces and never held whole.
+class Utf8Checker {
+public:
+    void take(unsigned char byte);
+    // Every byte so far fits, and no character is left unfinished.
+    bool valid() const { return valid_ && awaited_ == 0; }
+
+private:
+    void startCharacter(unsigned char lead);
+
+    int awaited_ = 0; // continuation bytes still to come
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF; // the range of the next continuation byte
+    bool valid_ = true;
+};
+
 std::string windows1250ToUtf8(std::string_view bytes);
 // Nothing when the text holds a character that Windows-1250 cannot carry.
 std::optional<std::string> utf8ToWindows1250(std::string_view text);

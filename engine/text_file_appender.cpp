@@ -10,8 +10,7 @@ namespace vemlik {
 
 namespace {
 
-// Follows a file's bytes line by line and judges each non-ASCII line as UTF-8 or not, by the
-// rules of isValidUtf8 (no overlong forms, no surrogates, nothing above U+10FFFF), without
+// Follows a file's bytes line by line and judges each non-ASCII line as UTF-8 or not, without
 // holding a line: a line may be as long as the file.
 class LineEncodings {
 public:
@@ -20,45 +19,23 @@ public:
             if (byte == '\n' || byte == '\r') {
                 endLine();
             } else {
-                follow(static_cast<unsigned char>(byte));
+                nonAscii_ = nonAscii_ || static_cast<unsigned char>(byte) >= 0x80;
+                line_.take(static_cast<unsigned char>(byte));
             }
         }
     }
     void endLine() {
         if (nonAscii_) {
-            (valid_ && awaited_ == 0 ? utf8Seen_ : windows1250Seen_) = true;
+            (line_.valid() ? utf8Seen_ : windows1250Seen_) = true;
         }
         nonAscii_ = false;
-        valid_ = true;
-        awaited_ = 0;
+        line_ = {};
     }
     bool windows1250() const { return windows1250Seen_ && !utf8Seen_; }
 
 private:
-    void follow(unsigned char byte) {
-        if (awaited_ > 0) {
-            valid_ = valid_ && byte >= low_ && byte <= high_;
-            --awaited_;
-            low_ = 0x80;
-            high_ = 0xBF;
-        } else if (byte >= 0x80) {
-            nonAscii_ = true;
-            startCharacter(byte);
-        }
-    }
-    // The continuation bytes a lead byte awaits, and the range of the first of them.
-    void startCharacter(unsigned char lead) {
-        awaited_ = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-        low_ = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-        high_ = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-        valid_ = valid_ && lead >= 0xC2 && lead <= 0xF4;
-    }
-
+    Utf8Checker line_;
     bool nonAscii_ = false;
-    bool valid_ = true;
-    int awaited_ = 0;
-    unsigned char low_ = 0x80;
-    unsigned char high_ = 0xBF;
     bool utf8Seen_ = false;
     bool windows1250Seen_ = false;
 };
