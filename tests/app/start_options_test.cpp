@@ -8,17 +8,12 @@
 namespace vemlik::testing {
 namespace {
 
-struct Start {
-    std::vector<std::string> arguments;
-    std::string outputBegins;
-    // Qt may write warnings of its own before it.
-    std::string errorsEnd;
-    int exitStatus;
-};
-
 const std::string kVersionLine = std::string("vemlik ") + kVersion + "\n";
 const std::string kHint = "\nNávod: vemlik --help\n";
 
+// The arguments, the beginning of the output, the end of the messages (Qt may write warnings of
+// its own before it) and the exit status.
+using Start = std::tuple<std::vector<std::string>, std::string, std::string, int>;
 const Start kStarts[] = {
     // Without any display: answered before the windowing system is reached.
     {{"--version"}, kVersionLine, "", 0},
@@ -33,15 +28,14 @@ const Start kStarts[] = {
 };
 
 TEST(WindowProgramArguments, AnswerOrRefuseBeforeAnyWindowOpens) {
-    for (const Start& start : kStarts) {
-        SCOPED_TRACE(::testing::PrintToString(start.arguments));
+    for (const auto& [arguments, outputBegins, errorsEnd, exitStatus] : kStarts) {
         std::vector<std::string> command{"-u", "DISPLAY",         "-u",       "WAYLAND_DISPLAY",
                                          "-u", "QT_QPA_PLATFORM", VEMLIK_PATH};
-        command.insert(command.end(), start.arguments.begin(), start.arguments.end());
+        command.insert(command.end(), arguments.begin(), arguments.end());
         const CliRun run = runProgram("env", command);
-        EXPECT_TRUE(run.output.starts_with(start.outputBegins)) << run.output;
-        EXPECT_TRUE(run.errors.ends_with(start.errorsEnd)) << run.errors;
-        EXPECT_EQ(run.exitStatus, start.exitStatus);
+        EXPECT_TRUE(run.output.starts_with(outputBegins) && run.errors.ends_with(errorsEnd) &&
+                    run.exitStatus == exitStatus)
+            << run;
     }
 }
 

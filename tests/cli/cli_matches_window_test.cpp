@@ -10,14 +10,15 @@ using namespace vemlik::testing;
 
 namespace {
 
-// Lines of every kind: results with and without a target, a temperature scale, several items,
-// errors, messages without an error, empty lines, Czech letters and a user unit.
+// Lines of every kind: results with and without a target (then in the last item's unit), a
+// temperature scale, several items, errors and a result out of range with the lines after them,
+// messages without an error, empty lines, Czech letters and a user unit.
 const std::vector<std::string> kLines = {
-    "36 km/h",   "cm/min 12 ft/hr", "C 100 F",          "F 100 C",
-    "m 5 s",     "5 xyz*m/abc",     "12ft/hr",          "",
-    "   ",       "1 000 m",         "1E30 kWh",         "-150,5 mW",
-    "5 žlab",    "m 3 versta",      "2,5 versta/h",     "m 5 km; 3 ft",
-    "5 km;;3 m", "mol 5 6 7",       "154,5 kcal/m2/h/C"};
+    "36 km/h",          "cm/min 12 ft/hr", "C 100 F",      "F 100 C",   "m 5 s",
+    "5 km; 3 min",      "5 xyz*m/abc",     "12ft/hr",      "",          "   ",
+    "1e999 m",          "1 000 m",         "1E30 kWh",     "-150,5 mW", "5 žlab",
+    "m 3 versta",       "2,5 versta/h",    "m 5 km; 3 ft", "5 km;;3 m", "mol 5 6 7",
+    "154,5 kcal/m2/h/C"};
 
 } // namespace
 

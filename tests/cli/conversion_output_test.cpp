@@ -21,13 +21,6 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
         return CliRun{"", "vemlik-cli: " + text + "\nNávod: vemlik-cli --help\n", 2};
     };
     const std::tuple<std::vector<std::string>, std::string, CliRun> invocations[] = {
-        // The first item's value with the line's target unit, or else the result unit of its
-        // last item; nothing after an inconsistency or a result out of range, and the lines
-        // after a faulty one convert.
-        {kComma,
-         "C 100 F\nm 5 s\n5 km; 3 min\n1e999 m\n",
-         {"37,778 C\nCHYBA !\n5000,00 s\nCHYBA !\n",
-          "řádek 2: Nekonzistentni jednotky!   m :  1  0\nřádek 4: Výsledek je mimo rozsah!\n", 1}},
         // The missing blank is told but is no error: the value is shown and the run succeeds.
         {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
         // "žlab" in Windows-1250 comes out in UTF-8; control characters other than TAB come out

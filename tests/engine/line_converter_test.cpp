@@ -2,12 +2,6 @@
 
 #include "initialised_engine.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
 namespace vemlik {
 namespace {
 

@@ -4,8 +4,6 @@
 #include "initialised_engine.h"
 #include "line_converter.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
 #include <cstdint>

@@ -1,14 +1,8 @@
 #include "dimension_code.h"
 #include "initialised_engine.h"
 #include "unit_expression.h"
-#include "unit_table.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace vemlik {
 namespace {
@@ -38,16 +32,9 @@ TEST(DimensionCode, EncodesAndDecodesOneDigitPerPosition) {
 
 using Units = testing::InitialisedEngine;
 
-TEST_F(Units, HoldTheBuiltInRowsWithoutAUserFile) {
-    EXPECT_EQ(units.rowCount, 91);
-    expectRow(21, {"F", 0.555555556, 5444});
-    expectRow(31, {"atm", 101330, 523});
-    expectRow(33, {"mmH2O", 9.78899, 523});
-    expectRow(59, {"sqft", 0.0929457, 6});
-    expectRow(67, {"lb", 0.4536, 544});
-    expectRow(79, {"x", 1, 54444444});
-    expectRow(91, {"mi", 1609.3, 5});
-    // No two built-in abbreviations are equal when letter case is ignored.
+// No two built-in abbreviations are equal when letter case is ignored.
+TEST_F(Units, EveryBuiltInRowIsFoundByItsAbbreviation) {
+    ASSERT_EQ(units.rowCount, 91);
     for (int number = 1; number <= 91; ++number) {
         EXPECT_EQ(findUnitRow(units, row(number).abbreviation), number);
     }

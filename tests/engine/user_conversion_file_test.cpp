@@ -4,12 +4,9 @@
 #include "initialised_engine.h"
 #include "line_stream.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <limits>
 #include <locale>
-#include <tuple>
 
 namespace vemlik {
 namespace {

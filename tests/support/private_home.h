@@ -7,14 +7,15 @@
 
 namespace vemlik::testing {
 
-// Points HOME and XDG_DATA_HOME at a temporary folder of its own, so that nothing a test starts
-// reads or writes the units kept in the real home. The variables are not restored: after the
-// folder is gone they still lead nowhere real.
+// Points HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at a temporary folder of its own, so that
+// nothing a test starts reads or writes the units or the settings kept in the real home. The
+// variables are not restored: after the folder is gone they still lead nowhere real.
 class PrivateHome {
 public:
     PrivateHome() {
         setenv("HOME", home_.path().c_str(), 1);
         setenv("XDG_DATA_HOME", home_.fileName("data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home_.fileName("config").c_str(), 1);
     }
 
     // The user's Prevody.kfc while no file lies beside the executable.

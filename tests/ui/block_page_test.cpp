@@ -1,6 +1,5 @@
 #include "program_under_test.h"
 
-#include <QCheckBox>
 #include <QPlainTextEdit>
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";

@@ -1,6 +1,6 @@
 #include "czech_qt_texts.h"
+#include "private_home.h"
 #include "qt_dialogs.h"
-#include "temporary_directory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,7 +21,7 @@ class QtDialogsTest : public QObject {
 private:
     vemlik::QtDialogs dialogs;
     // The file dialog keeps its state in the user's settings: a home of the test's own.
-    vemlik::testing::TemporaryDirectory home;
+    const vemlik::testing::PrivateHome home;
 
     // Qt's Czech text for one of its English texts; a text that the translation leaves in
     // English comes back marked, so that it never matches a button.
@@ -47,10 +47,6 @@ private:
 
 private slots:
     void initTestCase() {
-        const QByteArray homePath = QFile::encodeName(QString::fromStdString(home.path().string()));
-        qputenv("HOME", homePath);
-        qputenv("XDG_CONFIG_HOME", homePath + "/.config");
-        qputenv("XDG_DATA_HOME", homePath + "/.local/share");
         QApplication::setApplicationName("Vemlik");
         QVERIFY(vemlik::installCzechQtTexts());
     }

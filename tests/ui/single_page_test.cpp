@@ -1,9 +1,6 @@
 #include "program_under_test.h"
 
-#include <QAccessible>
-#include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 
 #include <tuple>
 
@@ -60,17 +57,6 @@ private slots:
         convert("36 km/h");
         QTest::keyClick(Text1, Qt::Key_Escape);
         QVERIFY(Text1->text().isEmpty() && Text2->text().isEmpty() && errorMarker() == "|");
-    }
-
-    void checkBoxFlipsOnceAndHandsTheFocusBack() {
-        QWidget* end = program->control<QWidget>("Command1");
-        end->setFocus();
-        QTest::keyClick(end, Qt::Key_Tab);
-        QVERIFY(chkSoubj->isChecked() && Text1->hasFocus());
-        QTest::mouseClick(chkSoubj, Qt::LeftButton);
-        QVERIFY(!chkSoubj->isChecked() && Text1->hasFocus());
-        QTest::keyClick(Text1, Qt::Key_V, Qt::AltModifier);
-        QVERIFY(chkSoubj->isChecked() && Text1->hasFocus());
     }
 
     void appendsEverySuccessfulConversion() {

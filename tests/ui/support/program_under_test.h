@@ -9,8 +9,10 @@
 #include "temporary_directory.h"
 #include "unit_table.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
