@@ -36,26 +36,20 @@ extern "C" int fdatasync(int descriptor) {
     return noted(descriptor, "fdatasync");
 }
 
-namespace vemlik {
-namespace {
-
 TEST(Durability, PermanentUnitsAndResultsAreOnTheDiskWithTheFoldersCreatedForThem) {
-    const testing::TemporaryDirectory directory;
+    const vemlik::testing::TemporaryDirectory directory;
     const std::string root = directory.path().string();
     synced.clear();
-    ASSERT_TRUE(
-        appendUserConversionRecord(root + "/share/vemlik/Prevody.kfc", {"versta", 1066.8, 5}));
+    ASSERT_TRUE(vemlik::appendUserConversionRecord(root + "/share/vemlik/Prevody.kfc",
+                                                   {"versta", 1066.8, 5}));
     EXPECT_THAT(synced, ::testing::IsSupersetOf({root + "/share/vemlik/Prevody.kfc",
                                                  root + "/share/vemlik", root + "/share", root}));
     // Every append to a results file, not only the first.
-    TextFileAppender file;
+    vemlik::TextFileAppender file;
     ASSERT_TRUE(file.open(root + "/a.pre"));
     for (const char* line : {"36 km/h       =  10,000 m/s\r\n", "C 100 F       =  37,778 C\r\n"}) {
         synced.clear();
-        ASSERT_EQ(file.append(line), AppendOutcome::written);
+        ASSERT_EQ(file.append(line), vemlik::AppendOutcome::written);
         EXPECT_THAT(synced, ::testing::Contains(root + "/a.pre")) << line;
     }
 }
-
-} // namespace
-} // namespace vemlik

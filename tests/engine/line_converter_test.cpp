@@ -7,7 +7,7 @@ namespace {
 
 using testing::repeated;
 
-using Messages = std::vector<std::string>;
+using testing::Messages;
 
 const std::string kMissingBlank = "Chybí mezera za číslem!  :";
 const std::string kInconsistent = "Nekonzistentni jednotky!   ";
@@ -74,18 +74,9 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
          Line{"1 " + underflow, 0, 3, {kOutOfRange}},
          Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5", 0, 3, {kOutOfRange}},
          Line{"5 m9" + repeated("*m9", 3641), 0, 3, {kOutOfRange}},
+         Line{"5 s/s9" + repeated("/s9", 3641), 0, 3, {kOutOfRange}},
          {"qq 1 " + underflow, 0, 1, {kUnknown + "qq", kOutOfRange, kInconsistent + "m :  0 -351"}},
          Line{repeated("1 mm;", 25000), 0.001F}});
-}
-
-// The block page converts its column with the conversion of the last item.
-TEST_F(LineConverter, ReturnsAndLeavesTheConversionOfTheLastItem) {
-    const Conversion scales = convert("km 5 min; C 0 F").conversion;
-    EXPECT_EQ(std::tie(scales.source.factor, scales.source.offset, scales.target.offset),
-              std::tuple(kDegreeF, 255.37222, -273.15));
-    EXPECT_EQ(convert("C 0 F; km 5 min").conversion.target.factor, 1000);
-    EXPECT_EQ(std::tie(operands.conversion.source.offset, operands.conversion.target.factor),
-              std::tuple(0.0, 1000.0));
 }
 
 TEST_F(LineConverter, StoresTheFirstFiveItemsAndKeepsOperandTextsAcrossItems) {

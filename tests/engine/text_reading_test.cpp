@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <set>
 
 namespace vemlik {
 namespace {
@@ -76,20 +75,15 @@ TEST(TextEncodingTest, TellsUtf8FromWindows1250) {
     EXPECT_EQ(windows1250ToUtf8(kHorseIn1250), "Žluťoučký kůň");
     EXPECT_EQ(windows1250ToUtf8("\x80\x84\x93\x96\xA0\xFF\x81"), "€„“–\u00A0˙\uFFFD");
     EXPECT_FALSE(utf8ToWindows1250("\uFFFD"));
-}
-
-TEST(TextEncodingTest, EveryDefinedWindows1250ByteHasItsOwnCharacter) {
-    std::set<std::string> characters;
-    for (int code = 0; code < 256; ++code) {
-        const std::string byte(1, static_cast<char>(code));
-        const std::string character = windows1250ToUtf8(byte);
-        ASSERT_TRUE(isValidUtf8(character)) << code;
-        if (character != "\uFFFD") {
-            characters.insert(character);
-            EXPECT_EQ(utf8ToWindows1250(character), byte) << code;
+    // Each defined byte has a character of its own: written back, it is the same byte.
+    std::string defined;
+    for (int code = 1; code < 256; ++code) {
+        if (std::string_view("\x81\x83\x88\x90\x98").find(static_cast<char>(code)) ==
+            std::string_view::npos) {
+            defined += static_cast<char>(code);
         }
     }
-    EXPECT_EQ(characters.size(), 251u); // five bytes are undefined
+    EXPECT_EQ(utf8ToWindows1250(windows1250ToUtf8(defined)), defined);
 }
 
 TEST(TextEncodingTest, CountsAndComparesCharactersNotBytes) {

@@ -7,10 +7,12 @@
 
 namespace vemlik::testing {
 
+using Messages = std::vector<std::string>;
+
 // Keeps every message the engine shows, in order.
 struct RecordingSink : MessageSink {
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
+    Messages messages;
 };
 
 } // namespace vemlik::testing

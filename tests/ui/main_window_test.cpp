@@ -74,18 +74,13 @@ private slots:
         menu = program->lblNabidka;
     }
 
-    void firstActivationShowsTheMenu() {
+    // The first activation shows the menu, which is chosen from by Enter or a double click.
+    void menuChoicesByEnterAndDoubleClick() {
         QVERIFY(program->SSTab1->currentIndex() == 0 && menu->hasFocus() &&
                 menu->currentRow() == 0);
         QCOMPARE(panels(), "| 0 +  91");
-        QCOMPARE(program->window->size(), QSize(530, 436));
-    }
-
-    void menuChoicesByEnterAndDoubleClick() {
         fillSinglePage();
         program->click("Command4");
-        QVERIFY(menu->hasFocus() && Text1->text() == "36 km/h");
-
         const QPoint entry1 = menu->visualItemRect(menu->item(1)).center();
         QTest::mouseClick(menu->viewport(), Qt::LeftButton, {}, entry1);
         QTest::mouseDClick(menu->viewport(), Qt::LeftButton, {}, entry1);
@@ -96,26 +91,28 @@ private slots:
         QCOMPARE(program->SSTab1->currentIndex(), 1);
     }
 
-    void pageEntryOncePerCaptionClickAccessKeyOrFocus() {
-        QSignalSpy entries(program->SSTab1, &vemlik::PageTabs::entered);
+    // A caption's click or access key enters its page, which empties it. The shown page's
+    // "Nové zadání" takes Alt+N at every press, as the check box takes Alt+U, rather than the
+    // caption that shares the key.
+    void captionsEnterPagesAndLeaveSharedKeysToThePage() {
         fillSinglePage();
         clickCaption(1);
-        QVERIFY(entries.count() == 1 && singlePageEmpty() && Text1->hasFocus());
+        QVERIFY(singlePageEmpty() && Text1->hasFocus());
         clickCaption(0);
-        QVERIFY(entries.count() == 2 && menu->hasFocus());
-
         Text1->setText("36 km/h");
         QTest::keyClick(menu, Qt::Key_J, Qt::AltModifier);
-        QVERIFY(entries.count() == 3 && Text1->hasFocus() && Text1->text().isEmpty());
-
-        // Backwards from the first field of page 1 the tab bar is next.
-        Text1->setText("36 km/h");
-        QTest::keyClick(Text1, Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(entries.count() == 4 && Text1->hasFocus() && Text1->text().isEmpty());
-
-        // Pages change by their captions only.
-        QTest::keyClick(Text1, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(program->SSTab1->currentIndex(), 1);
+        QVERIFY(Text1->hasFocus() && Text1->text().isEmpty());
+        for (int press = 0; press < 2; ++press) {
+            Text1->setText("km/h");
+            QTest::keyClick(Text1, Qt::Key_N, Qt::AltModifier);
+            QTRY_VERIFY(program->SSTab1->currentIndex() == 1 && Text1->text().isEmpty());
+        }
+        program->choose(1);
+        auto* box = program->control<QCheckBox>("chkSoubor");
+        for (const bool expected : {true, false}) {
+            QTest::keyClick(program->control("Text3"), Qt::Key_U, Qt::AltModifier);
+            QVERIFY(program->SSTab1->currentIndex() == 2 && box->isChecked() == expected);
+        }
     }
 
     // Every activation lists every row in the overview; the main window's own activation
@@ -131,9 +128,7 @@ private slots:
         program->click("Command3");
         QListWidget* list = overviewList();
         QVERIFY(list);
-        QCOMPARE(QString::number(list->count()) + ' ' + list->item(0)->text() + ' ' +
-                     list->item(90)->text(),
-                 "91 m mi");
+        QVERIFY(list->count() == 91 && list->item(90)->text() == "mi");
         list->setCurrentRow(10);
         QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
@@ -141,9 +136,8 @@ private slots:
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
         QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
         QVERIFY(activate(list->window()));
-        QCOMPARE(QString::number(list->count()) + ' ' + list->item(91)->text() + ' ' +
-                     list->item(92)->text() + ' ' + QString::number(list->currentRow()),
-                 "93 versta m 0");
+        QVERIFY(list->count() == 93 && list->currentRow() == 0);
+        QCOMPARE(list->item(91)->text() + ' ' + list->item(92)->text(), "versta m");
         QTest::mouseClick(list->window()->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(program->window->isActiveWindow() && !list->window()->isVisible());
     }
@@ -204,9 +198,6 @@ private slots:
         QCOMPARE(heard(Text1) + '|' + heard(program->control("Text10"), QAccessible::Description),
                  "Vložte číslo s rozměry k převodu|"
                  "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
-        QTest::keyClick(list, Qt::Key_Return);
-        QTest::keyClick(list, Qt::Key_Down);
-        QVERIFY(list->window()->isVisible() && list->currentRow() == 1);
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!list->window()->isVisible() && program->ended->isEmpty());
         program->choose(0);
@@ -215,29 +206,6 @@ private slots:
         QCOMPARE(overviewWindows().size(), 1);
         program->window->close();
         QCOMPARE(program->ended->count(), 1);
-    }
-
-    // Alt+N is "Nové zadání" at every press, which empties the entry and stays on the page; so
-    // is Alt+U the check box. The caption's key works where the page has no such control.
-    void controlOfTheShownPageTakesTheKeyFromTheCaption() {
-        for (const auto& [menuEntry, fieldName] : {std::pair{0, "Text1"}, {1, "Text3"}}) {
-            program->choose(menuEntry);
-            QLineEdit* field = program->control(fieldName);
-            for (int press = 0; press < 2; ++press) {
-                field->setText("km/h");
-                QTest::keyClick(field, Qt::Key_N, Qt::AltModifier);
-                QCOMPARE(program->SSTab1->currentIndex(), menuEntry + 1);
-                QTRY_VERIFY(field->text().isEmpty() && field->hasFocus());
-            }
-        }
-        auto* box = program->control<QCheckBox>("chkSoubor");
-        for (const bool expected : {true, false}) {
-            QTest::keyClick(program->control("Text3"), Qt::Key_U, Qt::AltModifier);
-            QVERIFY(program->SSTab1->currentIndex() == 2 && box->isChecked() == expected);
-        }
-        program->choose(3);
-        QTest::keyClick(program->control("Text9"), Qt::Key_N, Qt::AltModifier);
-        QVERIFY(program->SSTab1->currentIndex() == 0 && program->lblNabidka->hasFocus());
     }
 };
 

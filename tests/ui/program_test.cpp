@@ -4,57 +4,133 @@
 #include "unit_table.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
+#include <memory>
 
 // The program as it starts: its name, its desktop entry and icon, the Prevody.kfc beside the
-// executable, broken pipes ignored, Qt's texts in Czech, and an end from the menu that ends the
-// event loop.
+// executable, broken pipes ignored, Qt's texts in Czech, the real boxes and file dialog looked at
+// while they are open, and an end from the menu that ends the event loop.
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private:
+    // Also the file dialog keeps its state there, in the user's settings.
     const vemlik::testing::PrivateHome home;
     // Beside this test's executable, as the program's Prevody.kfc lies beside vemlik.
     const QString userFileName =
         QApplication::applicationDirPath() + u'/' + QLatin1String(vemlik::kUserConversionFileName);
+    std::unique_ptr<vemlik::Program> program;
+    vemlik::QtDialogs dialogs;
+
+    // Qt's Czech text for one of its English texts; a text that the translation leaves in
+    // English comes back marked, so that it never matches a button.
+    static QString czech(const char* context, const char* english) {
+        const QString text = QCoreApplication::translate(context, english);
+        return text == QLatin1String(english) ? "untranslated " + text : text;
+    }
+
+    // Runs the check on the modal dialog once it is open; the call that opened it returns when
+    // the check has closed it, or when a failed check has returned early and left it open.
+    template <typename Dialog> static void whenOpen(std::function<void(Dialog*)> check) {
+        QTimer::singleShot(0, [check] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            const auto closeAnyway = qScopeGuard([dialog] {
+                if (dialog != nullptr && dialog->isVisible()) {
+                    dialog->reject();
+                }
+            });
+            QVERIFY(dialog);
+            check(dialog);
+        });
+    }
 
 private slots:
-    void init() {
+    // Made once, as the program itself is.
+    void initTestCase() {
         QFile file(userFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("versta, 1066.8 , 5 \r\n");
-    }
-    void cleanup() { QFile::remove(userFileName); }
-
-    void startsWithTheUserFileBesideItAndEndsFromTheMenu() {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("versta, 1066.8 , 5 \r\n") > 0);
+        file.close();
         std::signal(SIGPIPE, SIG_DFL);
-        vemlik::Program program;
+        program = std::make_unique<vemlik::Program>();
+        QFile::remove(userFileName);
+    }
+
+    void startsWithItsIdentityCzechTextsAndTheUserFileBesideIt() {
         // The desktop entry's name, and the icon built into the program at its smallest and
         // largest size.
         QCOMPARE(QApplication::applicationName() + ' ' + QGuiApplication::desktopFileName(),
                  "Vemlik cz.vemlik.Vemlik");
-        const QList<QSize> iconSizes = program.window().windowIcon().availableSizes();
+        const QList<QSize> iconSizes = program->window().windowIcon().availableSizes();
         QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(256, 256)));
         // Qt's own texts, such as a text box's context menu, are in Czech.
         const std::unique_ptr<QMenu> textMenu(
-            program.window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
+            program->window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
         QCOMPARE_NE(textMenu->actions().value(0)->text().section(u'\t', 0, 0), "&Undo");
         // A write into a pipe without a reader fails like any other instead of ending the run.
         struct sigaction brokenPipe {};
         QVERIFY(sigaction(SIGPIPE, nullptr, &brokenPipe) == 0 && brokenPipe.sa_handler == SIG_IGN);
-        program.window().show();
-        QVERIFY(QTest::qWaitForWindowActive(&program.window()));
-        const auto* panels = program.window().findChild<vemlik::StatusPanels*>("StatusBar1");
+        program->window().show();
+        QVERIFY(QTest::qWaitForWindowActive(&program->window()));
+        const auto* panels = program->window().findChild<vemlik::StatusPanels*>("StatusBar1");
         QCOMPARE(panels->panelText(4) + '|' + panels->panelText(5), "Prevody.kfc| 1 +  91");
+    }
 
-        auto* menu = program.window().findChild<QListWidget*>("lblNabidka");
+    void boxesCarryTheProgramsNameIconTextAndCzechButtons() {
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            QCOMPARE(box->windowTitle() + '|' + box->text(), "Vemlik|Neznámý rozměr: žžž");
+            QVERIFY(box->icon() == QMessageBox::Warning &&
+                    box->standardButtons() == QMessageBox::Ok);
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.showMessage("Neznámý rozměr: žžž");
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            QVERIFY(box->icon() == QMessageBox::Question &&
+                    box->defaultButton() == box->button(QMessageBox::Yes));
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), czech("QPlatformTheme", "&Yes"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), czech("QPlatformTheme", "&No"));
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!dialogs.askYesNo("Převod versta bude zapsán do souboru"));
+    }
+
+    // Closed, the dialog gives no name; accepted, the new name, without creating the file.
+    void fileDialogShowsTheDescriptionAloneAndCzechButtons() {
+        const QString filter = "Soubor s výslednou tabulkou *.pre|*.pre";
+        const QString name = QDir::temp().filePath("vemlik-novy-soubor.pre");
+        QFile::remove(name);
+        for (const bool accept : {false, true}) {
+            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+                QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(),
+                         "Soubor s výslednou tabulkou *.pre");
+                const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
+                         czech("QFileDialog", "&Save"));
+                QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
+                         czech("QPlatformTheme", "Cancel"));
+                dialog->selectFile(name);
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QCOMPARE(dialogs.chooseResultsFileName(filter), accept ? name : QString());
+        }
+        QVERIFY(!QFile::exists(name));
+    }
+
+    void endsFromTheMenu() {
+        auto* menu = program->window().findChild<QListWidget*>("lblNabidka");
         QTimer::singleShot(0, menu, [menu] {
             menu->setCurrentRow(4);
             QTest::keyClick(menu, Qt::Key_Return);

@@ -1,10 +1,12 @@
+#include "cli_process.h"
 #include "program_under_test.h"
 
 #include <QDir>
 
 #include <tuple>
 
-// The single conversion page through its widgets, the results file through its bytes.
+// The single conversion page through its widgets, the results file through its bytes, and
+// vemlik-cli on the same lines. A user unit is known.
 class SinglePageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
 
@@ -34,7 +36,7 @@ private:
 
 private slots:
     void init() {
-        QVERIFY(restart());
+        QVERIFY(restart("versta, 1066.8 , 5 \r\n"));
         program->choose(0);
         Text1 = program->control("Text1");
         Text2 = program->control("Text2");
@@ -122,6 +124,37 @@ private slots:
                      .arg(folder));
         QCOMPARE(program->dialogs.fileDialogFilters.size(), 2);
         QCOMPARE(program->directory.read("b.pre"), "36 km/h       =  10,000 m/s\r\n");
+    }
+
+    // vemlik-cli converts lines of every kind into the texts the page shows and reports the
+    // same messages: results with and without a target (then in the last item's unit), a
+    // temperature scale, several items, errors and a result out of range with the lines after
+    // them, messages without an error, empty lines, Czech letters and the user unit.
+    void batchToolGivesWhatThePageShows() {
+        const std::string lines[] = {
+            "36 km/h",          "cm/min 12 ft/hr", "C 100 F",      "F 100 C",   "m 5 s",
+            "5 km; 3 min",      "5 xyz*m/abc",     "12ft/hr",      "",          "   ",
+            "1e999 m",          "1 000 m",         "1E30 kWh",     "-150,5 mW", "5 žlab",
+            "m 3 versta",       "2,5 versta/h",    "m 5 km; 3 ft", "5 km;;3 m", "mol 5 6 7",
+            "154,5 kcal/m2/h/C"};
+        vemlik::testing::CliRun page{"", "", 1};
+        std::string input;
+        for (std::size_t index = 0; index < std::size(lines); ++index) {
+            program->dialogs.messages.clear();
+            convert(QString::fromStdString(lines[index]));
+            // After an error the page shows "CHYBA !" beside an empty result.
+            page.output +=
+                (Text2->text().isEmpty() ? "CHYBA !" : Text2->text().toStdString()) + '\n';
+            for (const QString& message : program->dialogs.messages) {
+                page.errors +=
+                    "řádek " + std::to_string(index + 1) + ": " + message.toStdString() + '\n';
+            }
+            input += lines[index] + '\n';
+        }
+        const std::string userFile = program->directory.fileName(vemlik::kUserConversionFileName);
+        QCOMPARE(vemlik::testing::runCli({"--separator", ",", "--prevody", userFile}, input), page);
+        // The user unit did reach both, so its lines compare results rather than two errors.
+        QVERIFY(page.output.find("3200,40 m\n") != std::string::npos);
     }
 };
 

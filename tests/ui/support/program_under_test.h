@@ -76,9 +76,9 @@ public:
 // before is gone before the next one shows its window.
 class ProgramFixture {
 protected:
-    bool restart() {
+    bool restart(std::string_view userFile = {}) {
         program.reset();
-        program = std::make_unique<ProgramUnderTest>();
+        program = std::make_unique<ProgramUnderTest>(userFile);
         program->window->show();
         return QTest::qWaitForWindowActive(program->window.get());
     }
