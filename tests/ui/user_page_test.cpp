@@ -110,6 +110,8 @@ private slots:
             {"ver sta", "m", "2", name},
             {"versta2", "m", "2", name},
             {"-versta", "m", "2", name},
+            {"1versta", "m", "2", name},
+            {".versta", "m", "2", name},
             {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
             program->dialogs.messages.clear();
