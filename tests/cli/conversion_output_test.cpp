@@ -119,4 +119,11 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
               (CliRun{"", "vemlik-cli: nedostatek paměti, převod byl přerušen\n", 2}));
 }
 
+// A message never comes ahead of the results of the lines before its own, also when the results
+// fill the buffers of both streams.
+TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheLinesBefore) {
+    EXPECT_TRUE(runShell(kCli + " 2>&1", "36 km/h\n" + std::string(20000, '\n') + "5 xyz\n")
+                    .output.ends_with("10.000 \nCHYBA !\nřádek 20002: Neznamy rozmer!: xyz\n"));
+}
+
 } // namespace vemlik::testing

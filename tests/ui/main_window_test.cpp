@@ -127,8 +127,7 @@ private slots:
 
         program->click("Command3");
         QListWidget* list = overviewList();
-        QVERIFY(list);
-        QVERIFY(list->count() == 91 && list->item(90)->text() == "mi");
+        QVERIFY(list && list->count() == 91 && list->item(90)->text() == "mi");
         list->setCurrentRow(10);
         QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
         QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
