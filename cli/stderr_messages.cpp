@@ -1,20 +1,14 @@
 #include "stderr_messages.h"
 
+#include "text_encoding.h"
+
 namespace vemlik::cli {
 
 namespace {
 
-// Bytes of the control character at index: C1 (U+0080 to U+009F) takes two in UTF-8, C0 other
-// than TAB and DEL one; 0 for any other character.
+// A TAB only moves the text on; every other control character could drive the terminal.
 std::size_t controlLength(std::string_view text, std::size_t index) {
-    const auto byte = static_cast<unsigned char>(text[index]);
-    if ((byte < 0x20 && byte != '\t') || byte == 0x7f) {
-        return 1;
-    }
-    const bool c1 = byte == 0xc2 && index + 1 < text.size() &&
-                    static_cast<unsigned char>(text[index + 1]) <= 0x9f &&
-                    static_cast<unsigned char>(text[index + 1]) >= 0x80;
-    return c1 ? 2 : 0;
+    return text[index] == '\t' ? 0 : controlCharacterLength(text, index);
 }
 
 void appendHex(OutputBuffer& errors, char byte) {

@@ -201,6 +201,16 @@ std::optional<std::string> utf8ToWindows1250(std::string_view text) {
     return out;
 }
 
+std::size_t controlCharacterLength(std::string_view text, std::size_t index) {
+    const auto byte = static_cast<unsigned char>(text[index]);
+    if (byte < 0x20 || byte == 0x7F) {
+        return 1;
+    }
+    const auto next = index + 1 < text.size() ? static_cast<unsigned char>(text[index + 1]) : 0;
+    const bool c1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
+    return c1 ? 2 : 0;
+}
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
     std::size_t index = 0;

@@ -35,6 +35,10 @@ std::optional<std::string> utf8ToWindows1250(std::string_view text);
 // Characters, not bytes.
 std::size_t characterCount(std::string_view text);
 
+// Bytes of the control character at the index of UTF-8 text: a C0 one (TAB among them) and DEL
+// take one, a C1 one (U+0080 to U+009F) two; 0 for any other character.
+std::size_t controlCharacterLength(std::string_view text, std::size_t index);
+
 // Small and capital letters are alike for ASCII and the Latin letters of Central European
 // languages (Czech among them).
 bool equalIgnoringCase(std::string_view a, std::string_view b);

@@ -59,10 +59,7 @@ std::optional<std::int32_t> readDimensionCode(std::string_view field) {
 
 bool holdsControlCharacter(std::string_view text) {
     for (std::size_t index = 0; index < text.size(); ++index) {
-        const auto byte = static_cast<unsigned char>(text[index]);
-        const bool c1Control = byte == 0xC2 && index + 1 < text.size() &&
-                               static_cast<unsigned char>(text[index + 1]) < 0xA0;
-        if (byte < 0x20 || byte == 0x7F || c1Control) {
+        if (controlCharacterLength(text, index) > 0) {
             return true;
         }
     }
