@@ -86,9 +86,8 @@ void BatchConversion::writeResult(const std::optional<std::string>& shown) {
 }
 
 bool BatchConversion::flush() {
-    // Results first, so that a message never comes out ahead of the lines before its own.
-    const bool outputWritten = output_.flush();
-    return errors_.flush() && outputWritten;
+    // The messages' buffer writes the results first: none comes out ahead of the lines before it.
+    return errors_.flush() && !output_.failed();
 }
 
 } // namespace vemlik::cli
