@@ -1,4 +1,5 @@
 #include "program.h"
+#include "qt_dialogs.h"
 #include "start_options.h"
 
 #include <QApplication>
@@ -25,7 +26,9 @@ int main(int argc, char* argv[]) {
     if (options.request != vemlik::StartRequest::OpenWindow) {
         return vemlik::answerStartRequest(options);
     }
-    vemlik::Program program;
+    vemlik::QtDialogs dialogs;
+    vemlik::Program program(dialogs);
+    dialogs.setParentWindow(&program.window());
     program.window().show();
     return QApplication::exec();
 }

@@ -1,10 +1,7 @@
 // One conversion line through parse, convert and format, as the single conversion page runs it.
-#include "single_conversion.h"
-#include "unit_table.h"
+#include "vemlik/engine.h"
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -12,20 +9,17 @@ using namespace vemlik;
 
 void convertLine(benchmark::State& benchmarkState, std::string_view line) {
     DiscardingSink messages;
-    const auto units = std::make_unique<UnitTable>();
-    fillBuiltInUnits(*units);
-    OperandState operands;
+    Engine engine;
     for (auto _ : benchmarkState) {
-        benchmark::DoNotOptimize(convertSingleLine(*units, operands, messages, line, ","));
+        benchmark::DoNotOptimize(engine.convertLine(line, ",", messages));
     }
     benchmarkState.SetItemsProcessed(benchmarkState.iterations());
 }
 
-void initialise(benchmark::State& benchmarkState) {
-    const auto units = std::make_unique<UnitTable>();
+void startEngine(benchmark::State& benchmarkState) {
     for (auto _ : benchmarkState) {
-        fillBuiltInUnits(*units);
-        benchmark::DoNotOptimize(units->rowCount);
+        Engine engine;
+        benchmark::DoNotOptimize(engine.counts());
     }
 }
 
@@ -34,6 +28,6 @@ BENCHMARK_CAPTURE(convertLine, EnglishToMetric, "cm/min 12 ft/hr");
 BENCHMARK_CAPTURE(convertLine, HeatTransfer, "154,5 kcal/m2/h/C");
 BENCHMARK_CAPTURE(convertLine, FahrenheitToCelsius, "C 100 F");
 BENCHMARK_CAPTURE(convertLine, UnknownUnit, "5 xyz/h");
-BENCHMARK(initialise);
+BENCHMARK(startEngine);
 
 } // namespace

@@ -21,7 +21,7 @@ targets=(vemlik-cli engine_benchmarks)
 if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^window_startup_benchmark:'; then
     targets+=(window_startup_benchmark)
 fi
-cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+cmake --build "$build" --target "${targets[@]}" >/dev/null
 
 # The figures never depend on the units kept by whoever runs them.
 export HOME="$work" XDG_DATA_HOME="$work/data"
@@ -31,7 +31,7 @@ per_second() { awk -v n="$1" -v ns="$2" 'BEGIN { printf "%.0f", n / (ns / 1e9) }
 
 echo "== Engine: one conversion line (parse, convert, format)"
 "$build/bench/engine_benchmarks" --benchmark_min_time=0.5 2>/dev/null |
-    grep -E '^(Benchmark|convertLine|initialise|-)'
+    grep -E '^(Benchmark|convertLine|startEngine|-)'
 
 # The same conversions for both programs: a Vemlik line, and the have and want lines that GNU
 # units reads for it (GNU units takes h for Planck's constant, so hours are hr there).

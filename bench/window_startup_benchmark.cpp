@@ -2,6 +2,7 @@
 // input, and the resident memory then. Starts the window as the program does; the program
 // itself carries no measuring code. Prints "milliseconds megabytes".
 #include "program.h"
+#include "qt_dialogs.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
 
     // As the program starts its window.
     QApplication application(argc, argv);
-    vemlik::Program program;
+    vemlik::QtDialogs dialogs;
+    vemlik::Program program(dialogs);
     vemlik::MainWindow& window = program.window();
     window.show();
 

@@ -1,13 +1,15 @@
 #include "batch_conversion.h"
 
-#include "single_conversion.h"
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 #include <algorithm>
 
 namespace vemlik::cli {
 
 namespace {
+
+// Large reads: a batch is read far faster in big blocks.
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 // Files written on Czech systems are often in Windows-1250; a line that is not UTF-8 is read so.
 // It is recoded piece by piece and no further than just past the limit, since recoding can make
@@ -25,42 +27,32 @@ std::string_view asUtf8(std::string_view line, std::string& recoded) {
     return recoded;
 }
 
-// The engine keeps the unit texts of a line until the next line replaces them. Those of a long
-// line are given back, so that two long lines never hold memory at the same time.
-void releaseLongTexts(OperandState& operands) {
-    constexpr std::size_t kLong = std::size_t{1} << 20;
-    for (std::string* text : {&operands.targetText, &operands.sourceText}) {
-        if (text->capacity() > kLong) {
-            std::string().swap(*text);
-        }
-    }
-}
-
 } // namespace
 
-BatchConversion::BatchConversion(const UnitTable& units, std::string decimalSeparator,
-                                 OutputBuffer& output, OutputBuffer& errors)
-    : units_(units), decimalSeparator_(std::move(decimalSeparator)), output_(output),
+BatchConversion::BatchConversion(Engine& engine, std::string decimalSeparator, OutputBuffer& output,
+                                 OutputBuffer& errors)
+    : engine_(engine), decimalSeparator_(std::move(decimalSeparator)), output_(output),
       errors_(errors), messages_(errors) {}
 
-BatchConversion::Outcome BatchConversion::convertAll(LineReader& reader) {
+BatchConversion::Outcome BatchConversion::convertAll(ByteSource& input) {
+    LineSplitter lines(input, kMaxLineLength, kBlockSize);
     for (;;) {
         // Someone typing lines sees each result before the tool waits for the next line.
-        if (!reader.hasBufferedLine()) {
+        if (!lines.hasBufferedLine()) {
             flush();
         }
         if (output_.failed() || errors_.failed()) {
             return Outcome::WriteFailed;
         }
-        const std::optional<InputLine> line = reader.nextLine();
+        const std::optional<LineSplitter::Line> line = lines.next();
         if (!line) {
-            return reader.failed() ? Outcome::ReadFailed : Outcome::Finished;
+            return lines.failed() ? Outcome::ReadFailed : Outcome::Finished;
         }
         convert(*line);
     }
 }
 
-void BatchConversion::convert(const InputLine& line) {
+void BatchConversion::convert(const LineSplitter::Line& line) {
     messages_.setLineNumber(++lineNumber_);
     std::string recoded;
     const std::string_view text = line.tooLong ? std::string_view() : asUtf8(line.text, recoded);
@@ -71,8 +63,7 @@ void BatchConversion::convert(const InputLine& line) {
         writeResult(std::nullopt);
         return;
     }
-    writeResult(convertSingleLine(units_, operands_, messages_, text, decimalSeparator_));
-    releaseLongTexts(operands_);
+    writeResult(engine_.convertLine(text, decimalSeparator_, messages_));
 }
 
 void BatchConversion::writeResult(const std::optional<std::string>& shown) {

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 #include <string_view>
 
@@ -15,8 +15,9 @@ const char* const kUsageText =
     "výstup jako \"řádek N: TEXT\", kde N je pořadí řádku ve všech souborech dohromady.\n"
     "\n"
     "  --separator ZNAK   desetinný oddělovač výsledků (jinak podle národního prostředí)\n"
-    "  --prevody SOUBOR   uživatelské jednotky z tohoto souboru místo Prevody.kfc\n"
-    "                     z adresáře programu (soubor se jen čte)\n"
+    "  --prevody SOUBOR   uživatelské jednotky z tohoto souboru (jen se čte) místo\n"
+    "                     Prevody.kfc, který leží vedle programu, a není-li tam,\n"
+    "                     v $XDG_DATA_HOME/vemlik/, jinak v ~/.local/share/vemlik/\n"
     "  --version          vypíše verzi programu\n"
     "  --help             vypíše tento návod\n"
     "\n"

@@ -2,20 +2,15 @@
 #include "batch_conversion.h"
 #include "command_line.h"
 #include "identity.h"
-#include "line_reader.h"
 #include "locale_separator.h"
 #include "output_buffer.h"
-#include "system_file.h"
-#include "unit_table_setup.h"
+#include "stderr_messages.h"
+#include "vemlik/engine.h"
+#include "vemlik/system_file.h"
 
-#include <cerrno>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#include <memory>
 #include <new>
 #include <string_view>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -26,54 +21,41 @@ constexpr int kAllConverted = 0;
 constexpr int kSomeLineFailed = 1;
 constexpr int kCannotRun = 2;
 
-std::string unreadableReason(int error) {
-    switch (error) {
-    case ENOENT:
+std::string unreadableReason(SystemFile::OpenFailure failure) {
+    switch (failure) {
+    case SystemFile::OpenFailure::Missing:
         return "neexistuje";
-    case EACCES:
+    case SystemFile::OpenFailure::NotPermitted:
         return "chybí oprávnění ke čtení";
-    case EISDIR:
+    case SystemFile::OpenFailure::Folder:
         return "je to adresář";
     default:
         return "nelze ho otevřít";
     }
 }
 
-void reportUnreadable(OutputBuffer& errors, const std::string& fileName, int error) {
-    errors.append("vemlik-cli: soubor nelze číst: " + fileName + " (" + unreadableReason(error) +
-                  ")\n");
+// Opens the file for reading, or tells why it can't be read.
+SystemFile openInput(const std::string& fileName, OutputBuffer& errors) {
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::AnyReadable);
+    if (!file.isOpen()) {
+        errors.append("vemlik-cli: soubor nelze číst: " + fileName + " (" +
+                      unreadableReason(file.openFailure()) + ")\n");
+    }
+    return file;
 }
 
 // Opens every input before the first line is converted, so that a wrong name gives no
 // partial output.
-bool openInputs(const Options& options, OutputBuffer& errors, std::vector<LineReader>& inputs) {
+bool openInputs(const Options& options, OutputBuffer& errors, std::vector<SystemFile>& inputs) {
     bool allOpened = true;
     if (options.inputFiles.empty()) {
-        inputs.emplace_back(STDIN_FILENO);
+        inputs.push_back(SystemFile::standardInput());
     }
     for (const std::string& fileName : options.inputFiles) {
-        const int fileDescriptor = openForReading(fileName);
-        if (fileDescriptor < 0) {
-            reportUnreadable(errors, fileName, errno);
-            allOpened = false;
-        } else {
-            inputs.emplace_back(fileDescriptor);
-        }
+        inputs.push_back(openInput(fileName, errors));
+        allOpened = allOpened && inputs.back().isOpen();
     }
     return allOpened;
-}
-
-// Opened once and handed on, as a pipe gives its lines to one reader only.
-bool openUserFile(const Options& options, OutputBuffer& errors, SystemFile& userFile) {
-    if (!options.userFile) {
-        return true;
-    }
-    userFile = SystemFile::openForReading(*options.userFile, SystemFile::Kinds::anyReadable);
-    if (!userFile.isOpen()) {
-        reportUnreadable(errors, *options.userFile, errno);
-        return false;
-    }
-    return true;
 }
 
 int reportUnwritable(OutputBuffer& errors) {
@@ -82,13 +64,25 @@ int reportUnwritable(OutputBuffer& errors) {
     return kCannotRun;
 }
 
-int convertInputs(const Options& options, std::vector<LineReader>& inputs, SystemFile& userFile,
+// The named file of units was opened once, before the inputs, as a pipe gives its lines to one
+// reader only.
+void readUserUnits(Engine& engine, const Options& options, SystemFile& userFile,
+                   OutputBuffer& errors) {
+    UserFileMessages messages(errors, engine);
+    if (options.userFile) {
+        engine.readUserFile(*options.userFile, userFile, messages);
+    } else {
+        engine.readUserFile(messages);
+    }
+}
+
+int convertInputs(const Options& options, std::vector<SystemFile>& inputs, SystemFile& userFile,
                   OutputBuffer& output, OutputBuffer& errors) {
-    const auto units = std::make_unique<UnitTable>();
-    setUpUnitTable(*units, errors, options.userFile, userFile);
+    Engine engine;
+    readUserUnits(engine, options, userFile, errors);
     const std::string separator =
         options.decimalSeparator.empty() ? localeDecimalSeparator() : options.decimalSeparator;
-    BatchConversion batch(*units, separator, output, errors);
+    BatchConversion batch(engine, separator, output, errors);
     for (std::size_t index = 0; index < inputs.size(); ++index) {
         const BatchConversion::Outcome outcome = batch.convertAll(inputs[index]);
         if (outcome == BatchConversion::Outcome::WriteFailed) {
@@ -108,37 +102,35 @@ int convertInputs(const Options& options, std::vector<LineReader>& inputs, Syste
     return batch.anyLineFailed() ? kSomeLineFailed : kAllConverted;
 }
 
-int run(const std::vector<std::string>& arguments) {
-    OutputBuffer output(STDOUT_FILENO);
-    OutputBuffer errors(STDERR_FILENO, &output);
+int run(const std::vector<std::string>& arguments, OutputBuffer& output, OutputBuffer& errors) {
     const CommandLine commandLine = parseCommandLine(arguments);
-    if (commandLine.options.helpWanted && commandLine.fault.empty()) {
-        output.append(kUsageText);
-        return output.flush() ? kAllConverted : kCannotRun;
-    }
-    if (commandLine.options.versionWanted && commandLine.fault.empty()) {
-        output.append(std::string("vemlik-cli ") + kVersion + "\n");
-        return output.flush() ? kAllConverted : kCannotRun;
-    }
     if (!commandLine.fault.empty()) {
         errors.append("vemlik-cli: " + commandLine.fault + "\nNávod: vemlik-cli --help\n");
         errors.flush();
         return kCannotRun;
     }
-    std::vector<LineReader> inputs;
-    const bool inputsOpened = openInputs(commandLine.options, errors, inputs);
+    const Options& options = commandLine.options;
+    if (options.helpWanted || options.versionWanted) {
+        output.append(options.helpWanted ? std::string(kUsageText)
+                                         : std::string("vemlik-cli ") + kVersion + "\n");
+        return output.flush() ? kAllConverted : kCannotRun;
+    }
+    std::vector<SystemFile> inputs;
+    const bool inputsOpened = openInputs(options, errors, inputs);
     SystemFile userFile;
-    if (!openUserFile(commandLine.options, errors, userFile) || !inputsOpened) {
+    if (options.userFile) {
+        userFile = openInput(*options.userFile, errors);
+    }
+    if (!inputsOpened || (options.userFile && !userFile.isOpen())) {
         errors.flush();
         return kCannotRun;
     }
-    return convertInputs(commandLine.options, inputs, userFile, output, errors);
+    return convertInputs(options, inputs, userFile, output, errors);
 }
 
 // Written without allocating, since running out of memory is the likely cause.
-int reportFailedRun(std::string_view message) {
-    const ssize_t ignored = ::write(STDERR_FILENO, message.data(), message.size());
-    static_cast<void>(ignored);
+int reportFailedRun(SystemFile& standardError, std::string_view message) {
+    standardError.writeAll(message);
     return kCannotRun;
 }
 
@@ -146,15 +138,17 @@ int reportFailedRun(std::string_view message) {
 
 int main(int argc, char** argv) {
     ignoreBrokenPipes();
-#ifdef __GLIBC__
-    // Blocks for long lines go back to the system when freed instead of staying resident.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
-#endif
+    returnLargeBlocksWhenFreed();
+    SystemFile standardOutput = SystemFile::standardOutput();
+    SystemFile standardError = SystemFile::standardError();
     try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
+        OutputBuffer output(standardOutput);
+        OutputBuffer errors(standardError, &output);
+        return run(std::vector<std::string>(argv + 1, argv + argc), output, errors);
     } catch (const std::bad_alloc&) {
-        return reportFailedRun("vemlik-cli: nedostatek paměti, převod byl přerušen\n");
+        return reportFailedRun(standardError,
+                               "vemlik-cli: nedostatek paměti, převod byl přerušen\n");
     } catch (...) {
-        return reportFailedRun("vemlik-cli: vnitřní chyba, převod byl přerušen\n");
+        return reportFailedRun(standardError, "vemlik-cli: vnitřní chyba, převod byl přerušen\n");
     }
 }

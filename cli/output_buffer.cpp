@@ -1,8 +1,6 @@
 #include "output_buffer.h"
 
-#include <cerrno>
 #include <charconv>
-#include <unistd.h>
 
 namespace vemlik::cli {
 
@@ -12,8 +10,8 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 } // namespace
 
-OutputBuffer::OutputBuffer(int fileDescriptor, OutputBuffer* writtenBefore)
-    : fileDescriptor_(fileDescriptor), writtenBefore_(writtenBefore) {
+OutputBuffer::OutputBuffer(SystemFile& stream, OutputBuffer* writtenBefore)
+    : stream_(stream), writtenBefore_(writtenBefore) {
     pending_.reserve(kFlushSize);
 }
 
@@ -59,16 +57,7 @@ bool OutputBuffer::flush() {
 
 // After the first refusal nothing more is tried: whoever reads has lost the text already.
 void OutputBuffer::write(std::string_view text) {
-    std::size_t written = 0;
-    while (written < text.size() && !failed_) {
-        const ssize_t count =
-            ::write(fileDescriptor_, text.data() + written, text.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        failed_ = count <= 0;
-        written += failed_ ? 0 : static_cast<std::size_t>(count);
-    }
+    failed_ = failed_ || !stream_.writeAll(text);
 }
 
 } // namespace vemlik::cli

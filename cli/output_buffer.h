@@ -1,17 +1,19 @@
 #pragma once
 
+#include "vemlik/system_file.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace vemlik::cli {
 
-// Collects output for one file descriptor and writes it in large pieces, so that memory stays
+// Collects output for one stream and writes it in large pieces, so that memory stays
 // small however much is written. A buffer may name another whose text is to come out first:
 // messages never come out ahead of the results before them.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(int fileDescriptor, OutputBuffer* writtenBefore = nullptr);
+    explicit OutputBuffer(SystemFile& stream, OutputBuffer* writtenBefore = nullptr);
 
     // Writes what has gathered once it is enough; a long text is written without a copy.
     void append(std::string_view text);
@@ -22,14 +24,14 @@ public:
     // written at once: text written later would otherwise come out in the middle of it.
     void endRecord();
 
-    // Writes everything held; false once the descriptor has refused any of it.
+    // Writes everything held; false once the stream has refused any of it.
     bool flush();
     bool failed() const { return failed_; }
 
 private:
     void write(std::string_view text);
 
-    int fileDescriptor_;
+    SystemFile& stream_;
     OutputBuffer* writtenBefore_;
     std::string pending_;
     bool recordSplit_ = false;

@@ -1,6 +1,6 @@
 #include "stderr_messages.h"
 
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 namespace vemlik::cli {
 
@@ -50,8 +50,8 @@ void LineMessages::showMessage(std::string_view text) {
     errors_.endRecord();
 }
 
-void FileMessages::showMessage(std::string_view text) {
-    errors_.append(fileName_);
+void UserFileMessages::showMessage(std::string_view text) {
+    errors_.append(engine_.userFileName());
     errors_.append(": ");
     appendVisibly(errors_, text);
     errors_.append('\n');

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "message_sink.h"
 #include "output_buffer.h"
+#include "vemlik/engine.h"
+#include "vemlik/message_sink.h"
 
 #include <cstddef>
-#include <string>
 
 namespace vemlik::cli {
 
@@ -20,16 +20,16 @@ private:
     std::size_t lineNumber_ = 0;
 };
 
-// Messages about a file, written as "FILE: TEXT".
-class FileMessages : public MessageSink {
+// Messages about the user conversion file that the engine reads, written as "FILE: TEXT".
+class UserFileMessages : public MessageSink {
 public:
-    FileMessages(OutputBuffer& errors, std::string fileName)
-        : errors_(errors), fileName_(std::move(fileName)) {}
+    UserFileMessages(OutputBuffer& errors, const Engine& engine)
+        : errors_(errors), engine_(engine) {}
     void showMessage(std::string_view text) override;
 
 private:
     OutputBuffer& errors_;
-    std::string fileName_;
+    const Engine& engine_;
 };
 
 } // namespace vemlik::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_state.h"
+#include "unit_table.h"
 
 #include <array>
 #include <cstdint>

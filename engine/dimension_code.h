@@ -1,14 +1,14 @@
 #pragma once
 
-#include "engine_state.h"
+#include "operand_state.h"
 
 #include <cstdint>
 
 namespace vemlik {
 
 // Packs a dimension vector into decimal digits, one per base position (digit = exponent + 4,
-// units digit for m, leading zero exponents left out). Computed wide: exponents outside
-// -4 to +5, or very large ones, give digits or codes that a 32-bit code cannot hold.
+// units digit for m, leading zero exponents left out). Only exponents from -3 to +5 come back
+// unchanged; computed wide, so that larger ones give codes that match no 32-bit code.
 std::int64_t encodeDimensionCode(const DimensionVector& vector);
 
 // Unpacks a dimension code into positions 0 to 7 of the vector (the digit 0 reads as exponent 0)

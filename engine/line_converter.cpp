@@ -154,12 +154,12 @@ std::optional<double> convertValue(const UnitTable& units, const OperandState& o
     const EvaluatedOperand target = evaluateOperand(units, messages, operands.targetText, false);
     result.conversion = {target.operand, source.operand};
     if (source.unknownName || target.unknownName) {
-        result.errorFlag = kUnknownUnit;
+        result.errorFlag = ErrorFlag::UnknownUnit;
     }
     if (!source.withinRange || !target.withinRange) {
         return std::nullopt;
     }
-    return result.conversion.apply(value);
+    return applyPair(result.conversion.pair(), value);
 }
 
 bool fitsSinglePrecision(double value) {
@@ -174,7 +174,7 @@ void storeResult(OperandState& operands, MessageSink& messages, std::size_t item
         stored = static_cast<float>(*value);
     } else {
         messages.showMessage(kOutOfRangePrompt);
-        result.errorFlag = kResultOutOfRange;
+        result.errorFlag = ErrorFlag::ResultOutOfRange;
     }
     if (itemNumber <= operands.resultList.size()) {
         operands.resultList[itemNumber - 1] = stored;
@@ -193,7 +193,7 @@ void checkDimensions(MessageSink& messages, LineResult& result) {
         const std::int16_t target = conversion.target.vector[position];
         const std::int16_t source = conversion.source.vector[position];
         if (target != source) {
-            result.errorFlag = kInconsistentUnits;
+            result.errorFlag = ErrorFlag::InconsistentUnits;
             std::string prompt(kInconsistentUnitsPrompt);
             prompt += kBaseSymbols[position];
             prompt += " : ";
@@ -219,8 +219,8 @@ void evaluateItem(const UnitTable& units, OperandState& operands, MessageSink& m
 
 } // namespace
 
-LineResult convertLine(const UnitTable& units, OperandState& operands, MessageSink& messages,
-                       std::string_view line) {
+LineResult convertLineItems(const UnitTable& units, OperandState& operands, MessageSink& messages,
+                            std::string_view line) {
     operands.targetText.clear();
     operands.sourceText.clear();
     const std::string replaced = withSeparatorsReplaced(line);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine_state.h"
-#include "message_sink.h"
+#include "operand_state.h"
+#include "unit_table.h"
+#include "vemlik/message_sink.h"
 
 #include <string_view>
 
@@ -10,13 +11,13 @@ namespace vemlik {
 // What a line converted to.
 struct LineResult {
     float firstValue = 0; // of the first item; after an empty line, the one the lines before left
-    std::int16_t errorFlag = kNoError; // the last fault of any item
-    Conversion conversion;             // of the last item
+    ErrorFlag errorFlag = ErrorFlag::None; // the last fault of any item
+    Conversion conversion;                 // of the last item
 };
 
 // Converts the items of a line. Leaves the operand texts and the conversion of the last item
 // and the values of the items in the shared operand state.
-LineResult convertLine(const UnitTable& units, OperandState& operands, MessageSink& messages,
-                       std::string_view line);
+LineResult convertLineItems(const UnitTable& units, OperandState& operands, MessageSink& messages,
+                            std::string_view line);
 
 } // namespace vemlik

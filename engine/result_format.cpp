@@ -273,11 +273,7 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
     return text;
 }
 
-std::string resultUnitText(const OperandState& operands) {
-    if (operands.sourceText.empty()) {
-        return {};
-    }
-    const DimensionVector& vector = operands.conversion.source.vector;
+std::string resultUnitText(const DimensionVector& vector) {
     // Codes of absurd exponents need more than 32 bits and then match no name.
     const std::int64_t code = encodeDimensionCode(vector);
     for (const DerivedUnit& unit : kDerivedUnits) {

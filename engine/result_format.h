@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_state.h"
+#include "operand_state.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +12,8 @@ enum class ValuePrecision { Single, Double };
 // The value written with the precision of its magnitude class, using the given decimal separator.
 std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator);
 
-// The unit of the last converted line in SI base units: one of the seven derived names, or the
-// base symbols spelled out; empty without a source unit.
-std::string resultUnitText(const OperandState& operands);
+// The unit of a source's dimension in SI base units: one of the seven derived names, or the base
+// symbols spelled out; empty for a dimensionless source.
+std::string resultUnitText(const DimensionVector& sourceVector);
 
 } // namespace vemlik

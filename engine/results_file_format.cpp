@@ -1,6 +1,6 @@
 #include "results_file_format.h"
 
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 namespace vemlik {
 
@@ -27,6 +27,19 @@ std::string_view nextLine(std::string_view text, std::size_t& position) {
     return line;
 }
 
+// The page keeps its rows apart by LF alone; the file's rows end in CR LF.
+std::string withCarriageReturns(std::string_view table) {
+    std::string rows;
+    rows.reserve(table.size() + table.size() / 8);
+    for (const char character : table) {
+        if (character == '\n') {
+            rows += '\r';
+        }
+        rows += character;
+    }
+    return rows;
+}
+
 } // namespace
 
 std::string singleConversionLine(std::string_view lineText, std::string_view resultText) {
@@ -42,7 +55,8 @@ std::string singleConversionLine(std::string_view lineText, std::string_view res
 }
 
 std::string blockTableSection(std::string_view sourceUnits, std::string_view targetUnits,
-                              std::string_view table) {
+                              std::string_view pageTable) {
+    const std::string table = withCarriageReturns(pageTable);
     std::string section = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
     section += sourceUnits;
     const std::size_t sourceColumns = characterCount(sourceUnits);

@@ -14,8 +14,9 @@ inline constexpr std::size_t kPrintZoneWidth = 14;
 std::string singleConversionLine(std::string_view lineText, std::string_view resultText);
 
 // One section of the results file for a block table: an empty line, the header line, the units
-// line, the lines of the table, and a line of one blank. The table's lines end in CR LF; they
-// are taken up to a line of exactly one blank, and text after the last CR is left out.
+// line, the lines of the table, and a line of one blank. The table's lines end in LF, as the
+// page holds them, and get CR LF in the file; they are taken up to a line of exactly one blank,
+// and text after the last line end is left out.
 std::string blockTableSection(std::string_view sourceUnits, std::string_view targetUnits,
                               std::string_view table);
 

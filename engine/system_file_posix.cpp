@@ -1,15 +1,21 @@
-// The POSIX calls behind SystemFile: non-blocking opening, whole appends cut back on failure,
-// syncing to the disk, and the link count of an open file.
-#include "system_file.h"
+// The POSIX calls behind the system layer: non-blocking opening, whole appends cut back on
+// failure, syncing to the disk, the link count of an open file, and the places of the user's
+// files.
+#include "vemlik/system_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace vemlik {
 
@@ -28,20 +34,6 @@ bool syncFolder(const std::string& folder) {
     const bool synced = ::fsync(descriptor) == 0;
     ::close(descriptor);
     return synced;
-}
-
-bool writeAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // Takes the descriptor only when it is a kind of file the caller wants; errno tells why not.
@@ -68,19 +60,42 @@ bool isAppendable(const struct stat& status) {
     return S_ISREG(status.st_mode) || S_ISCHR(status.st_mode);
 }
 
-// The opening only must not wait; writes to a terminal may.
-bool blocking(int descriptor) {
+// The opening only must not wait; reads and writes, to a terminal say, may.
+bool waitOnReadsAndWrites(int descriptor) {
     const int flags = ::fcntl(descriptor, F_GETFL);
     return flags >= 0 && ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
+SystemFile::OpenFailure failureOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return SystemFile::OpenFailure::Missing;
+    case EACCES:
+    case EPERM:
+        return SystemFile::OpenFailure::NotPermitted;
+    case EISDIR:
+        return SystemFile::OpenFailure::Folder;
+    default:
+        return SystemFile::OpenFailure::Other;
+    }
+}
+
+bool isAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
 }
 
 } // namespace
 
 SystemFile SystemFile::openForReading(const std::string& name, Kinds kinds) {
-    if (kinds == Kinds::regularOnly) {
-        return {keptIf(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC), isRegular), {}};
+    const int descriptor =
+        kinds == Kinds::RegularOnly
+            ? keptIf(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC), isRegular)
+            : keptIf(::open(name.c_str(), O_RDONLY | O_CLOEXEC), isReadable);
+    if (descriptor < 0) {
+        return failedToOpen();
     }
-    return {keptIf(::open(name.c_str(), O_RDONLY | O_CLOEXEC), isReadable), {}};
+    return {descriptor, true, {}};
 }
 
 SystemFile SystemFile::openForAppending(const std::string& name) {
@@ -92,23 +107,47 @@ SystemFile SystemFile::openForAppending(const std::string& name) {
         createdIn = folderOf(name);
     }
     descriptor = keptIf(descriptor, isAppendable);
-    if (descriptor >= 0 && !blocking(descriptor)) {
+    if (descriptor >= 0 && !waitOnReadsAndWrites(descriptor)) {
         ::close(descriptor);
         descriptor = -1;
     }
-    return {descriptor, descriptor >= 0 ? std::move(createdIn) : std::string()};
+    if (descriptor < 0) {
+        return failedToOpen();
+    }
+    return {descriptor, true, std::move(createdIn)};
 }
 
-SystemFile::SystemFile(int descriptor, std::string createdIn)
-    : descriptor_(descriptor), createdIn_(std::move(createdIn)) {}
+SystemFile SystemFile::standardInput() {
+    return {STDIN_FILENO, false, {}};
+}
+
+SystemFile SystemFile::standardOutput() {
+    return {STDOUT_FILENO, false, {}};
+}
+
+SystemFile SystemFile::standardError() {
+    return {STDERR_FILENO, false, {}};
+}
+
+SystemFile SystemFile::failedToOpen() {
+    SystemFile file;
+    file.openFailure_ = failureOf(errno);
+    return file;
+}
+
+SystemFile::SystemFile(int descriptor, bool owned, std::string createdIn)
+    : descriptor_(descriptor), owned_(owned), createdIn_(std::move(createdIn)) {}
 
 SystemFile::SystemFile(SystemFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), createdIn_(std::move(other.createdIn_)) {}
+    : descriptor_(std::exchange(other.descriptor_, -1)), owned_(other.owned_),
+      openFailure_(other.openFailure_), createdIn_(std::move(other.createdIn_)) {}
 
 SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
     if (this != &other) {
         close();
         descriptor_ = std::exchange(other.descriptor_, -1);
+        owned_ = other.owned_;
+        openFailure_ = other.openFailure_;
         createdIn_ = std::move(other.createdIn_);
     }
     return *this;
@@ -127,6 +166,20 @@ std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
     }
 }
 
+bool SystemFile::writeAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 bool SystemFile::appendWhole(std::string_view bytes) {
     struct stat before {};
     if (descriptor_ < 0 || ::fstat(descriptor_, &before) != 0) {
@@ -134,7 +187,7 @@ bool SystemFile::appendWhole(std::string_view bytes) {
     }
     // A device such as /dev/null has no length to cut back to and nothing to sync.
     const bool regular = S_ISREG(before.st_mode);
-    if (writeAll(descriptor_, bytes) && (!regular || ::fdatasync(descriptor_) == 0) &&
+    if (writeAll(bytes) && (!regular || ::fdatasync(descriptor_) == 0) &&
         (createdIn_.empty() || syncFolder(createdIn_))) {
         createdIn_.clear();
         return true;
@@ -152,10 +205,10 @@ bool SystemFile::stillNamed() const {
 }
 
 void SystemFile::close() {
-    if (descriptor_ >= 0) {
+    if (descriptor_ >= 0 && owned_) {
         ::close(descriptor_);
-        descriptor_ = -1;
     }
+    descriptor_ = -1;
     createdIn_.clear();
 }
 
@@ -184,8 +237,45 @@ bool createFolderOf(const std::string& fileName) {
     return true;
 }
 
+bool exists(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::exists(name, error);
+}
+
+std::optional<std::string> executableDirectory() {
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof path) {
+        return std::nullopt;
+    }
+    const std::string executable(path, static_cast<std::size_t>(length));
+    const std::size_t slash = executable.rfind('/');
+    if (slash == std::string::npos) {
+        return std::nullopt;
+    }
+    return executable.substr(0, slash + 1);
+}
+
+std::optional<std::string> userDataFolder() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (isAbsolute(dataHome)) {
+        return dataHome;
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return std::string(home) + "/.local/share";
+    }
+    return std::nullopt;
+}
+
 void ignoreBrokenPipes() {
     std::signal(SIGPIPE, SIG_IGN);
+}
+
+void returnLargeBlocksWhenFreed() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
 }
 
 } // namespace vemlik

@@ -1,4 +1,4 @@
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 #include "text_scanning.h"
 
@@ -143,6 +143,13 @@ char32_t lowerCharacter(char32_t character) {
     return character;
 }
 
+bool isWhiteSpace(char32_t character) {
+    return character == 0x20 || (character >= 0x09 && character <= 0x0D) || character == 0x85 ||
+           character == 0xA0 || character == 0x1680 ||
+           (character >= 0x2000 && character <= 0x200A) || character == 0x2028 ||
+           character == 0x2029 || character == 0x202F || character == 0x205F || character == 0x3000;
+}
+
 } // namespace
 
 void Utf8Checker::take(unsigned char byte) {
@@ -219,6 +226,17 @@ std::size_t characterCount(std::string_view text) {
         ++count;
     }
     return count;
+}
+
+bool holdsWhiteSpace(std::string_view text) {
+    for (std::size_t index = 0; index < text.size();) {
+        const Decoded step = decodeAt(text, index);
+        if (isWhiteSpace(step.character)) {
+            return true;
+        }
+        index += step.size;
+    }
+    return false;
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {

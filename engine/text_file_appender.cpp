@@ -1,6 +1,6 @@
 #include "text_file_appender.h"
 
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 #include <array>
 #include <cstddef>
@@ -47,7 +47,7 @@ struct PresentContents {
 
 // Only the contents of a regular file count: a device such as /dev/full reads without end.
 PresentContents presentContents(const std::string& fileName) {
-    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::regularOnly);
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
     std::array<char, 65536> buffer;
     LineEncodings lines;
     std::optional<char> lastByte;
@@ -75,24 +75,24 @@ bool TextFileAppender::open(const std::string& fileName) {
 
 AppendOutcome TextFileAppender::append(std::string_view text) {
     if (!file_.isOpen() || !isValidUtf8(text)) {
-        return AppendOutcome::failed;
+        return AppendOutcome::Failed;
     }
     if (!file_.stillNamed()) {
-        return AppendOutcome::fileGone;
+        return AppendOutcome::FileGone;
     }
     std::optional<std::string> encoded;
     if (windows1250_) {
         encoded = utf8ToWindows1250(text);
         if (!encoded) {
-            return AppendOutcome::failed;
+            return AppendOutcome::Failed;
         }
         text = *encoded;
     }
     if (!file_.appendWhole(text)) {
-        return AppendOutcome::failed;
+        return AppendOutcome::Failed;
     }
     endsMidLine_ = text.empty() ? endsMidLine_ : text.back() != '\n';
-    return AppendOutcome::written;
+    return AppendOutcome::Written;
 }
 
 } // namespace vemlik

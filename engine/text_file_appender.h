@@ -1,13 +1,12 @@
 #pragma once
 
-#include "system_file.h"
+#include "vemlik/engine.h"
+#include "vemlik/system_file.h"
 
 #include <string>
 #include <string_view>
 
 namespace vemlik {
-
-enum class AppendOutcome { written, failed, fileGone };
 
 // A text file open for appending: a regular file or a character device, never a FIFO or a
 // socket. Text is written in the encoding the file already has: Windows-1250 when every
@@ -19,7 +18,7 @@ class TextFileAppender {
 public:
     // Opens the file at its end, creating it when missing. False when it cannot be opened.
     bool open(const std::string& fileName);
-    // fileGone, with nothing written, once the file was deleted while open.
+    // FileGone, with nothing written, once the file was deleted while open.
     AppendOutcome append(std::string_view text);
     void close() { file_.close(); }
     bool isOpen() const { return file_.isOpen(); }

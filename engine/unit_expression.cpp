@@ -2,7 +2,6 @@
 
 #include "dimension_code.h"
 #include "text_scanning.h"
-#include "unit_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +57,7 @@ struct Term {
 
 Term evaluateFactor(const UnitTable& units, MessageSink& messages, Factor factor,
                     UnitExpressionValue& value) {
-    const int row = factor.name.empty() ? 0 : findUnitRow(units, factor.name);
+    const int row = factor.name.empty() ? 0 : units.find(factor.name);
     Term term;
     if (row == 0) {
         std::string prompt(kUnknownUnitPrompt);
@@ -67,7 +66,7 @@ Term evaluateFactor(const UnitTable& units, MessageSink& messages, Factor factor
         value.unknownName = true;
         return term;
     }
-    const UnitRecord& record = units.rows[static_cast<std::size_t>(row)];
+    const UnitRecord& record = units.row(row);
     term.factor = record.factor;
     const int highest = decodeDimensionCode(record.dimensionCode, term.vector);
     // The exponent raises the whole factor but only the highest position of its dimension.

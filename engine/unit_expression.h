@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine_state.h"
-#include "message_sink.h"
+#include "operand_state.h"
+#include "unit_table.h"
+#include "vemlik/message_sink.h"
 
 #include <string_view>
 

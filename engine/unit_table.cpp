@@ -1,10 +1,10 @@
 #include "unit_table.h"
 
 #include "built_in_units.h"
-#include "text_encoding.h"
 #include "text_scanning.h"
-#include "user_conversion_file.h"
-#include "user_file_location.h"
+#include "vemlik/text_encoding.h"
+
+#include <cassert>
 
 namespace vemlik {
 
@@ -18,58 +18,48 @@ std::uint32_t lookupKey(std::string_view text) {
     return static_cast<std::uint32_t>(text.size() << 8) | (first < 0x80 ? first : 0x80u);
 }
 
-void fillRow(UnitTable& units, int number, std::string_view abbreviation, double factor,
-             std::int32_t dimensionCode) {
-    units.rows[static_cast<std::size_t>(number)] = {std::string(abbreviation), factor,
-                                                    dimensionCode};
-    units.lookupKeys[static_cast<std::size_t>(number)] = lookupKey(abbreviation);
-}
-
 } // namespace
 
-void fillBuiltInUnits(UnitTable& units) {
-    units.builtInCount = kBuiltInCount;
-    for (int row = 1; row <= kBuiltInCount; ++row) {
-        const BuiltInUnit& unit = kBuiltInUnits[static_cast<std::size_t>(row - 1)];
-        fillRow(units, row, unit.abbreviation, unit.factor, unit.dimensionCode);
+UnitTable::UnitTable() {
+    for (const BuiltInUnit& unit : kBuiltInUnits) {
+        fill(++rowCount_, unit.abbreviation, unit.factor, unit.dimensionCode);
     }
-    units.userRowCount = 0;
-    units.rowCount = units.builtInCount;
 }
 
-void initialiseEngine(UnitTable& units, MessageSink& messages,
-                      const std::string& applicationDirectory) {
-    fillBuiltInUnits(units);
-    std::string directory = applicationDirectory;
-    if (!directory.empty() && directory.back() != '/') {
-        directory += '/';
-    }
-    units.userFileName = userConversionFileName(directory);
-    readUserConversionFile(units, messages);
-}
-
-int findUnitRow(const UnitTable& units, std::string_view name) {
+int UnitTable::find(std::string_view name) const {
     const std::uint32_t key = lookupKey(name);
-    const int rowCount = units.rowCount;
-    for (int row = 1; row <= rowCount; ++row) {
-        const auto index = static_cast<std::size_t>(row);
-        if (units.lookupKeys[index] == key &&
-            equalIgnoringCase(units.rows[index].abbreviation, name)) {
-            return row;
+    for (int number = 1; number <= rowCount_; ++number) {
+        const auto index = static_cast<std::size_t>(number);
+        if (lookupKeys_[index] == key && equalIgnoringCase(rows_[index].abbreviation, name)) {
+            return number;
         }
     }
     return 0;
 }
 
-bool addUserUnit(UnitTable& units, std::string_view abbreviation, double factor,
-                 std::int32_t dimensionCode) {
-    if (units.rowCount >= kMaxRows) {
+const UnitRecord& UnitTable::row(int number) const {
+    assert(number >= 1 && number <= rowCount_);
+    return rows_[static_cast<std::size_t>(number)];
+}
+
+std::span<const UnitRecord> UnitTable::rows() const {
+    return std::span(rows_).subspan(1, static_cast<std::size_t>(rowCount_));
+}
+
+bool UnitTable::add(std::string_view abbreviation, double factor, std::int32_t dimensionCode) {
+    if (isFull()) {
         return false;
     }
-    ++units.rowCount;
-    ++units.userRowCount;
-    fillRow(units, units.rowCount, abbreviation, factor, dimensionCode);
+    fill(++rowCount_, abbreviation, factor, dimensionCode);
     return true;
+}
+
+void UnitTable::fill(int number, std::string_view abbreviation, double factor,
+                     std::int32_t dimensionCode) {
+    assert(number >= 1 && number <= kMaxRows);
+    const auto index = static_cast<std::size_t>(number);
+    rows_[index] = {std::string(abbreviation), factor, dimensionCode};
+    lookupKeys_[index] = lookupKey(abbreviation);
 }
 
 } // namespace vemlik

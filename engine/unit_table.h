@@ -1,31 +1,47 @@
 #pragma once
 
-#include "engine_state.h"
-#include "message_sink.h"
+#include "vemlik/engine.h"
 
+#include <array>
 #include <cstdint>
-#include <string>
+#include <span>
 #include <string_view>
 
 namespace vemlik {
 
-inline constexpr const char* kUserConversionFileName = "Prevody.kfc";
+inline constexpr int kBuiltInCount = 91;
+inline constexpr int kMaxRows = 100;
 
-// The table before any user file is read: the built-in rows and no user rows.
-void fillBuiltInUnits(UnitTable& units);
+// The units known in this run: the built-in rows, then the user rows. It only grows, and its
+// rows never change once filled.
+class UnitTable {
+public:
+    // The built-in rows and no user rows.
+    UnitTable();
 
-// The built-in rows, then the records of the user's Prevody.kfc (beside the executable or in
-// the user's data folder) in the rows that follow.
-void initialiseEngine(UnitTable& units, MessageSink& messages,
-                      const std::string& applicationDirectory);
+    // The first row, from 1 to the row count, whose abbreviation equals the name when letter
+    // case is ignored; 0 when there is none.
+    int find(std::string_view name) const;
+    // Rows are numbered from 1.
+    const UnitRecord& row(int number) const;
+    std::span<const UnitRecord> rows() const;
+    int rowCount() const { return rowCount_; }
+    UnitCounts counts() const { return {rowCount_ - kBuiltInCount, kBuiltInCount}; }
+    bool isFull() const { return rowCount_ >= kMaxRows; }
 
-// The first row, from 1 to the row count, whose abbreviation equals the name when letter case
-// is ignored; 0 when there is none.
-int findUnitRow(const UnitTable& units, std::string_view name);
+    // Places a unit in the row after the last one and counts it as a user row. False, changing
+    // nothing, when all rows are in use.
+    bool add(std::string_view abbreviation, double factor, std::int32_t dimensionCode);
 
-// Places a unit in the row after the last one and counts it as a user row.
-// Returns false, changing nothing, when all rows are in use.
-bool addUserUnit(UnitTable& units, std::string_view abbreviation, double factor,
-                 std::int32_t dimensionCode);
+private:
+    void fill(int number, std::string_view abbreviation, double factor, std::int32_t dimensionCode);
+
+    // Row 0 is never used.
+    std::array<UnitRecord, kMaxRows + 1> rows_;
+    // Size and first letter of each row's abbreviation, kept beside the rows so that a lookup
+    // passes over most rows without touching their text.
+    std::array<std::uint32_t, kMaxRows + 1> lookupKeys_{};
+    int rowCount_ = 0;
+};
 
 } // namespace vemlik

@@ -1,12 +1,10 @@
 #include "user_conversion_file.h"
 
-#include "line_stream.h"
 #include "number_reader.h"
-#include "system_file.h"
-#include "text_encoding.h"
 #include "text_file_appender.h"
 #include "text_scanning.h"
-#include "unit_table.h"
+#include "vemlik/system_file.h"
+#include "vemlik/text_encoding.h"
 
 #include <array>
 #include <charconv>
@@ -24,6 +22,10 @@ constexpr std::string_view kMalformedRecordsMessage =
     "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku ";
 constexpr std::string_view kTableFullMessage =
     "Tabulka jednotek je plná, další převody ze souboru Prevody.kfc nebyly načteny!";
+constexpr std::string_view kReadFailedMessage =
+    "Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj nebyly načteny!";
+// Records are short; a block of this size holds many.
+constexpr std::size_t kBlockSize = 64 * 1024;
 
 struct FileRecord {
     std::string_view abbreviation;
@@ -64,15 +66,6 @@ bool holdsControlCharacter(std::string_view text) {
         }
     }
     return false;
-}
-
-// An abbreviation that a record carries and gives back unchanged.
-bool isStorableAbbreviation(std::string_view abbreviation) {
-    return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
-           abbreviation.find(',') == std::string_view::npos &&
-           !holdsControlCharacter(abbreviation) &&
-           characterCount(abbreviation) <=
-               static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
 // The fields are split and the numbers read on the bytes as they are: commas, blanks, signs and
@@ -145,12 +138,24 @@ std::optional<std::string> recordText(const UnitRecord& row) {
 
 } // namespace
 
-int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines) {
+bool isStorableAbbreviation(std::string_view abbreviation) {
+    return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
+           abbreviation.find(',') == std::string_view::npos &&
+           !holdsControlCharacter(abbreviation) &&
+           characterCount(abbreviation) <=
+               static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
+}
+
+LineSplitter userFileLines(ByteSource& file) {
+    return LineSplitter(file, kRecordLineLimit, kBlockSize);
+}
+
+int addUserRecords(UnitTable& units, MessageSink& messages, LineSplitter& lines) {
     std::string decoded;
     int recordsRead = 0;
     std::size_t firstMalformedLine = 0;
     bool tableFull = false;
-    std::optional<LineStream::Line> line;
+    std::optional<LineSplitter::Line> line;
     for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
         const std::string_view text =
             lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
@@ -163,8 +168,7 @@ int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines) {
             if (firstMalformedLine == 0) {
                 firstMalformedLine = lineNumber;
             }
-        } else if (addUserUnit(units, record->abbreviation, record->factor,
-                               record->dimensionCode)) {
+        } else if (units.add(record->abbreviation, record->factor, record->dimensionCode)) {
             ++recordsRead;
         } else {
             tableFull = true;
@@ -177,17 +181,18 @@ int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines) {
     }
     if (tableFull) {
         messages.showMessage(kTableFullMessage);
+    } else if (lines.failed()) {
+        messages.showMessage(kReadFailedMessage);
     }
     return recordsRead;
 }
 
-int readUserConversionFile(UnitTable& units, MessageSink& messages) {
-    SystemFile file =
-        SystemFile::openForReading(units.userFileName, SystemFile::Kinds::regularOnly);
+int readUserConversionFile(UnitTable& units, const std::string& fileName, MessageSink& messages) {
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
     if (!file.isOpen()) {
         return 0;
     }
-    LineStream lines(file);
+    LineSplitter lines = userFileLines(file);
     return addUserRecords(units, messages, lines);
 }
 
@@ -204,7 +209,7 @@ bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& r
     if (file.endsMidLine()) {
         record->insert(0, "\r\n");
     }
-    return file.append(*record) == AppendOutcome::written;
+    return file.append(*record) == AppendOutcome::Written;
 }
 
 } // namespace vemlik

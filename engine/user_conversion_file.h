@@ -1,21 +1,33 @@
 #pragma once
 
-#include "engine_state.h"
-#include "line_stream.h"
-#include "message_sink.h"
+#include "unit_table.h"
+#include "vemlik/line_splitter.h"
+#include "vemlik/message_sink.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vemlik {
 
-// Adds the records of a user conversion file's lines to the rows after the last row in use
-// and returns how many were added. Malformed records, records longer than 64 KiB among them,
-// are skipped and reported once; adding stops at a full table.
-int addUserRecords(UnitTable& units, MessageSink& messages, LineStream& lines);
+// A record line longer than this is malformed, whatever its fields.
+inline constexpr std::size_t kRecordLineLimit = 64 * 1024;
 
-// Adds the records of the file named in the table. A file that cannot be opened, or that is
-// not a regular file (start-up must never wait), gives none and no message.
-int readUserConversionFile(UnitTable& units, MessageSink& messages);
+// The lines of a user conversion file, however it is read.
+LineSplitter userFileLines(ByteSource& file);
+
+// Adds the records of a user conversion file's lines to the rows after the last row in use
+// and returns how many were added. Malformed records, records longer than the limit among
+// them, are skipped and reported once; adding stops at a full table, and a read fault is
+// reported too.
+int addUserRecords(UnitTable& units, MessageSink& messages, LineSplitter& lines);
+
+// Adds the records of the named file. A file that cannot be opened, or that is not a regular
+// file (start-up must never wait), gives none and no message.
+int readUserConversionFile(UnitTable& units, const std::string& fileName, MessageSink& messages);
+
+// An abbreviation that a record carries and gives back unchanged.
+bool isStorableAbbreviation(std::string_view abbreviation);
 
 // Appends one record "abbreviation, factor , code " and CR LF, creating the file and its folder
 // when missing, and returns once it is on the disk. The record starts on a line of its own.

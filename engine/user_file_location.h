@@ -1,19 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vemlik {
 
-// The full name of the user conversion file. A Prevody.kfc beside the executable (a portable
-// copy, or a folder taken over from an earlier installation) stays the user's file; otherwise
-// it lies in the user's data folder as the XDG Base Directory rules place it:
-// $XDG_DATA_HOME/vemlik/, or $HOME/.local/share/vemlik/ where XDG_DATA_HOME is unset, empty or
-// not absolute. Without a home either, it stays beside the executable. The application
-// directory ends in a separator; empty when unknown.
-std::string userConversionFileName(const std::string& applicationDirectory);
+inline constexpr const char* kUserConversionFileName = "Prevody.kfc";
 
-// The same with the two variables given, null when unset.
-std::string userConversionFileName(const std::string& applicationDirectory, const char* dataHome,
-                                   const char* home);
+// The full name of the user conversion file. A Prevody.kfc beside the executable (a portable
+// copy, or a folder taken over from an earlier installation) stays the user's file; otherwise it
+// lies in the folder "vemlik" of the user's data folder. Without a data folder it stays beside
+// the executable. The executable's folder ends in a separator.
+std::string userConversionFileName(const std::optional<std::string>& executableFolder,
+                                   const std::optional<std::string>& dataFolder);
 
 } // namespace vemlik

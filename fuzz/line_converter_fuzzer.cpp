@@ -1,5 +1,4 @@
-#include "pristine_units.h"
-#include "single_conversion.h"
+#include "vemlik/engine.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -7,9 +6,9 @@
 
 // A conversion line, converted and formatted as the single conversion page does it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vemlik::OperandState operands;
+    static vemlik::Engine engine;
     vemlik::DiscardingSink sink;
     const std::string_view line(reinterpret_cast<const char*>(data), size);
-    vemlik::convertSingleLine(vemlik::fuzzing::pristineUnits(), operands, sink, line, ",");
+    engine.convertLine(line, ",", sink);
     return 0;
 }

@@ -4,16 +4,13 @@
 #include "dialogs.h"
 #include "escape_key.h"
 #include "fonts.h"
-#include "line_converter.h"
-#include "number_reader.h"
-#include "result_format.h"
-#include "results_file.h"
-#include "results_file_format.h"
+#include "shared_results_file.h"
 #include "twips.h"
 #include "utf8.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -28,9 +25,9 @@ const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pr
 
 } // namespace
 
-BlockPage::BlockPage(EngineState& state, Dialogs& dialogs, MessageSink& messages,
-                     ResultsFile& results, QWidget* parent)
-    : Page(parent), state_(state), dialogs_(dialogs), messages_(messages), results_(results) {
+BlockPage::BlockPage(Engine& engine, Dialogs& dialogs, MessageSink& messages,
+                     SharedResultsFile& results, QWidget* parent)
+    : Page(parent), engine_(engine), dialogs_(dialogs), messages_(messages), results_(results) {
     makeLabel(this, "Label8", QStringLiteral("Slouží k Vemlik tabulky dat se stejným rozměrem"),
               {1920, 480, 4695, 255}, layoutFont(9.75));
     QGroupBox* frame =
@@ -45,22 +42,27 @@ BlockPage::BlockPage(EngineState& state, Dialogs& dialogs, MessageSink& messages
 
 void BlockPage::addEntryFields(QWidget* frame) {
     const QFont font = layoutFont(9.75);
-    saveTableBox_ =
-        makeCheckBox(frame, "chkSoubor", QStringLiteral("&Uložit výslednou tabulku do souboru"),
-                     {1800, 120, 3615, 255});
-    makeLabel(frame, "Label9", QStringLiteral("Vstupní rozměr"), {120, 600, 1575, 255});
     sourceUnitEdit_ = makeTextBox(frame, "Text3", {1800, 480, 3615, 375}, font);
-    makeLabel(frame, "Label10", QStringLiteral("Požadovaný výsledný rozměr"),
-              {120, 1080, 1575, 375});
+    saveTableBox_ = makeResultsCheckBox(frame, "chkSoubor",
+                                        QStringLiteral("&Uložit výslednou tabulku do souboru"),
+                                        {1800, 120, 3615, 255}, sourceUnitEdit_);
+    makeLabel(frame, "Label9", QStringLiteral("Vstupní rozměr"), {120, 600, 1575, 255})
+        ->setBuddy(sourceUnitEdit_);
     targetUnitEdit_ = makeTextBox(frame, "Text4", {1800, 1080, 3615, 375}, font);
-    makeLabel(frame, "Label11", QStringLiteral("Vstupní číselná hodnota"), {120, 1680, 2295, 255});
+    makeLabel(frame, "Label10", QStringLiteral("Požadovaný výsledný rozměr"),
+              {120, 1080, 1575, 375})
+        ->setBuddy(targetUnitEdit_);
     valueEdit_ = makeTextBox(frame, "Text5", {120, 1920, 2415, 375}, font);
-    makeLabel(frame, "Label12", QStringLiteral("Vemlik číselná hodnota"), {2760, 1680, 2535, 255});
+    makeLabel(frame, "Label11", QStringLiteral("Vstupní číselná hodnota"), {120, 1680, 2295, 255})
+        ->setBuddy(valueEdit_);
     resultEdit_ = makeTextBox(frame, "Text6", {2760, 1920, 2655, 375}, font);
+    makeLabel(frame, "Label12", QStringLiteral("Vemlik číselná hodnota"), {2760, 1680, 2535, 255})
+        ->setBuddy(resultEdit_);
+    tableEdit_ = new QPlainTextEdit(frame);
     makeLabel(frame, "Label18",
               QStringLiteral("Výsledky bloku Vemlik v pořadí původní a Vemlik hodnota"),
-              {120, 2640, 1095, 1455});
-    tableEdit_ = new QPlainTextEdit(frame);
+              {120, 2640, 1095, 1455})
+        ->setBuddy(tableEdit_);
     tableEdit_->setObjectName(QStringLiteral("Text8"));
     tableEdit_->setGeometry(twipsRect(1440, 2400, 3975, 2295));
     tableEdit_->setFont(font);
@@ -68,7 +70,6 @@ void BlockPage::addEntryFields(QWidget* frame) {
     tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     tableEdit_->setTabChangesFocus(true);
 
-    flipOnArrival(saveTableBox_, sourceUnitEdit_);
     onEscape(valueEdit_, [this] { valueEdit_->clear(); });
     connect(sourceUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
     connect(targetUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeUnitPair);
@@ -102,22 +103,14 @@ QWidget* BlockPage::firstField() {
 }
 
 void BlockPage::takeSourceUnit() {
-    state_.operands.sourceText = utf8(sourceUnitEdit_->text());
+    engine_.takeSourceUnit(utf8(sourceUnitEdit_->text()));
     targetUnitEdit_->setFocus();
 }
 
 void BlockPage::takeUnitPair() {
-    OperandState& operands = state_.operands;
-    operands.targetText = utf8(targetUnitEdit_->text());
     valueEdit_->clear();
     valueEdit_->setFocus();
-    // The source text is the one Enter in Text3 or the last conversion line left.
-    const std::string line = operands.targetText + " 1 " + operands.sourceText;
-    const LineResult result = convertLine(state_.units, operands, messages_, line);
-    acceptedPair_.reset();
-    if (result.errorFlag == kNoError) {
-        acceptedPair_ = result.conversion;
-    }
+    acceptedPair_ = engine_.takeTargetUnit(utf8(targetUnitEdit_->text()), messages_);
 }
 
 void BlockPage::convertValue() {
@@ -133,26 +126,20 @@ void BlockPage::convertValue() {
         const QSignalBlocker blocker(saveTableBox_);
         saveTableBox_->setChecked(false);
     }
-    QString valueText = valueEdit_->text();
-    if (const qsizetype comma = valueText.indexOf(u','); comma >= 0) {
-        valueText[comma] = u'.';
-        valueEdit_->setText(valueText);
-    }
-    const double converted = acceptedPair_->apply(readNumberWithRadix(utf8(valueText)));
-    resultEdit_->setText(QString::fromStdString(
-        formatValue(converted, ValuePrecision::Double, utf8(QLocale().decimalPoint()))));
+    const BlockRow row = engine_.convertBlockValue(*acceptedPair_, utf8(valueEdit_->text()),
+                                                   utf8(QLocale().decimalPoint()));
+    valueEdit_->setText(QString::fromStdString(row.valueText));
+    resultEdit_->setText(QString::fromStdString(row.resultText));
     tableEdit_->moveCursor(QTextCursor::End);
-    tableEdit_->insertPlainText(valueEdit_->text() + u'\t' + resultEdit_->text() + u'\n');
+    tableEdit_->insertPlainText(QString::fromStdString(row.tableLine()));
 }
 
 void BlockPage::writeTable() {
     if (!results_.isOpen()) {
         return;
     }
-    // The box keeps its lines apart by LF alone; the file's rows end in CR LF.
-    const QString table = tableEdit_->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    if (results_.append(blockTableSection(utf8(sourceUnitEdit_->text()),
-                                          utf8(targetUnitEdit_->text()), utf8(table)))) {
+    if (results_.appendBlockTable(utf8(sourceUnitEdit_->text()), utf8(targetUnitEdit_->text()),
+                                  utf8(tableEdit_->toPlainText()))) {
         results_.close();
     } else {
         const QSignalBlocker blocker(saveTableBox_);

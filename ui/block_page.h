@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine_state.h"
 #include "page.h"
+#include "vemlik/engine.h"
 
 #include <optional>
 
@@ -12,15 +12,15 @@ class QPlainTextEdit;
 namespace vemlik {
 
 class Dialogs;
-class ResultsFile;
 class MessageSink;
+class SharedResultsFile;
 
 // Page 2: converts a series of values that share one source and one target unit.
 class BlockPage : public Page {
     Q_OBJECT
 
 public:
-    BlockPage(EngineState& state, Dialogs& dialogs, MessageSink& messages, ResultsFile& results,
+    BlockPage(Engine& engine, Dialogs& dialogs, MessageSink& messages, SharedResultsFile& results,
               QWidget* parent = nullptr);
 
     void clearForPageEntry() override;
@@ -36,12 +36,12 @@ private:
     void writeTable();
     void newEntry();
 
-    EngineState& state_;
+    Engine& engine_;
     Dialogs& dialogs_;
     MessageSink& messages_;
-    ResultsFile& results_;
+    SharedResultsFile& results_;
     // Set once Enter in Text4 converted a unit pair without error since the fields were emptied.
-    std::optional<Conversion> acceptedPair_;
+    std::optional<UnitPair> acceptedPair_;
 
     QCheckBox* saveTableBox_;
     QLineEdit* sourceUnitEdit_;

@@ -67,22 +67,26 @@ QString withWordsWhole(const QString& text) {
     return whole;
 }
 
-class ArrivalFlipper : public QObject {
+class ResultsCheckBox : public QCheckBox {
 public:
-    explicit ArrivalFlipper(QCheckBox* box) : QObject(box), box_(box) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == box_ &&
-            (event->type() == QEvent::FocusIn || event->type() == QEvent::Shortcut)) {
-            box_->setChecked(!box_->isChecked());
-            return event->type() == QEvent::Shortcut;
-        }
-        return QObject::eventFilter(watched, event);
+    ResultsCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+        setFocusPolicy(Qt::TabFocus);
     }
 
-private:
-    QCheckBox* box_;
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QCheckBox::focusInEvent(event);
+        toggle();
+    }
+
+    // The access key flips the box once, instead of a click that would also take the focus.
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) {
+            toggle();
+            return true;
+        }
+        return QCheckBox::event(event);
+    }
 };
 
 } // namespace
@@ -119,8 +123,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption, QRect twips) {
-    return place(new QCheckBox(caption, parent), name, twips);
+QCheckBox* makeResultsCheckBox(QWidget* parent, const char* name, const QString& caption,
+                               QRect twips, QWidget* focusTarget) {
+    QCheckBox* box = place(new ResultsCheckBox(caption, parent), name, twips);
+    QObject::connect(box, &QCheckBox::toggled, focusTarget,
+                     [focusTarget] { focusTarget->setFocus(); });
+    return box;
 }
 
 QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString& caption,
@@ -142,15 +150,17 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
     return place(new FrameBox(caption, parent), name, twips);
 }
 
-void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls) {
-    for (const LabelledControl& pair : controls) {
-        auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
-        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
+void nameFieldsAfterLabels(QWidget* window) {
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        QWidget* field = label->buddy();
+        if (field == nullptr) {
+            continue;
+        }
         const QString text = label->text().remove(kWordJoiner).simplified();
         const qsizetype cut = text.indexOf(QRegularExpression(QStringLiteral("[(:]")));
-        control->setAccessibleName(text.left(cut).trimmed());
+        field->setAccessibleName(text.left(cut).trimmed());
         if (cut >= 0 && text.at(cut) == u'(') {
-            control->setAccessibleDescription(text);
+            field->setAccessibleDescription(text);
         }
     }
 }
@@ -163,13 +173,6 @@ void orderTabStops(std::initializer_list<QWidget*> controls) {
         }
         previous = control;
     }
-}
-
-void flipOnArrival(QCheckBox* box, QWidget* focusTarget) {
-    box->setFocusPolicy(Qt::TabFocus);
-    box->installEventFilter(new ArrivalFlipper(box));
-    QObject::connect(box, &QCheckBox::toggled, focusTarget,
-                     [focusTarget] { focusTarget->setFocus(); });
 }
 
 } // namespace vemlik

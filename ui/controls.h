@@ -26,7 +26,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font);
 // Pressed by a click, by its access key, or by Enter or the space bar while it has the focus.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect twips);
-QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption, QRect twips);
+// A results check box that never keeps the focus: reaching it by the keyboard or its access key
+// flips it once, and every change of its state hands the focus to the target.
+QCheckBox* makeResultsCheckBox(QWidget* parent, const char* name, const QString& caption,
+                               QRect twips, QWidget* focusTarget);
 QRadioButton* makeOptionButton(QWidget* parent, const char* name, const QString& caption,
                                QRect twips);
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, QRect twips);
@@ -35,18 +38,10 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption, 
 // window grows downwards until its text fits.
 void fitLabelsToText(QWidget* window);
 
-// A results check box that never keeps the focus: reaching it by the keyboard or its access
-// key flips it once, and every change of its state hands the focus to the target.
-void flipOnArrival(QCheckBox* box, QWidget* focusTarget);
-
-// Names each control of the window for screen readers after the label that explains it on
-// screen, both given by object name: the label's text up to its parenthesis or colon; where
-// the parenthesis adds more, the whole text describes the control.
-struct LabelledControl {
-    const char* control;
-    const char* label;
-};
-void nameAfterLabels(QWidget* window, std::initializer_list<LabelledControl> controls);
+// Names each field of the window for screen readers after the label tied to it as its buddy:
+// the label's text up to its parenthesis or colon; where the parenthesis adds more, the whole
+// text describes the field.
+void nameFieldsAfterLabels(QWidget* window);
 
 // The order in which the Tab key visits the controls.
 void orderTabStops(std::initializer_list<QWidget*> controls);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs.h"
-#include "message_sink.h"
+#include "vemlik/message_sink.h"
 
 namespace vemlik {
 

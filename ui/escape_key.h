@@ -6,8 +6,7 @@ class QWidget;
 
 namespace vemlik {
 
-// Runs the action when Escape is pressed in the field. The key goes on to the field, which has
-// no use for it.
+// Runs the action when Escape is pressed while the field has the focus.
 void onEscape(QWidget* field, std::function<void()> action);
 
 } // namespace vemlik

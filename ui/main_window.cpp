@@ -2,28 +2,34 @@
 
 #include "block_page.h"
 #include "controls.h"
-#include "engine_state.h"
 #include "fonts.h"
 #include "overview_window.h"
 #include "page_tabs.h"
 #include "single_page.h"
 #include "status_panels.h"
 #include "twips.h"
-#include "unit_table.h"
 #include "user_page.h"
+#include "vemlik/engine.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+
+#include <array>
 
 namespace vemlik {
 
 namespace {
 
-enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex };
+// The pages in the order of their captions.
+enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex, PageCount };
+
+constexpr std::array<const char*, PageCount> kCaptions = {"&Nabídka", " &Jednotlivá data",
+                                                          "&Blok dat", "&Uživ.Vemlik"};
 
 } // namespace
 
-MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages, QWidget* parent)
-    : QMainWindow(parent), state_(state), results_(dialogs) {
+MainWindow::MainWindow(Engine& engine, Dialogs& dialogs, MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), engine_(engine), results_(engine, dialogs) {
     setObjectName(QStringLiteral("frmTitl"));
     setWindowTitle(QStringLiteral("  V E M L I K"));
     setFont(windowFont());
@@ -43,17 +49,7 @@ MainWindow::MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messag
     statusPanels_ = new StatusPanels(this);
     setStatusBar(statusPanels_);
     fitLabelsToText(this);
-    nameAfterLabels(this, {{"lblNabidka", "Label2"},
-                           {"Text1", "Label4"},
-                           {"Text2", "Label5"},
-                           {"Text3", "Label9"},
-                           {"Text4", "Label10"},
-                           {"Text5", "Label11"},
-                           {"Text6", "Label12"},
-                           {"Text8", "Label18"},
-                           {"Text9", "Label20"},
-                           {"Text10", "Label21"},
-                           {"Text11", "Label22"}});
+    nameFieldsAfterLabels(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,23 +57,21 @@ MainWindow::~MainWindow() = default;
 void MainWindow::addPages(Dialogs& dialogs, MessageSink& messages) {
     // Made inside the tab control's window from the start, so that their tab orders hold.
     menu_ = new MenuPage(tabs_);
-    single_ = new SinglePage(state_, messages, results_, tabs_);
-    tabs_->addPage(menu_, QStringLiteral("&Nabídka"));
-    tabs_->addPage(single_, QStringLiteral(" &Jednotlivá data"));
-    tabs_->addPage(new BlockPage(state_, dialogs, messages, results_, tabs_),
-                   QStringLiteral("&Blok dat"));
-    tabs_->addPage(new UserPage(state_, dialogs, messages, tabs_), QStringLiteral("&Uživ.Vemlik"));
-    for (int index = SinglePageIndex; index <= UserPageIndex; ++index) {
-        connectPage(tabs_->page(index));
+    single_ = new SinglePage(engine_, messages, results_, tabs_);
+    std::array<Page*, PageCount> pages{};
+    pages[MenuPageIndex] = menu_;
+    pages[SinglePageIndex] = single_;
+    pages[BlockPageIndex] = new BlockPage(engine_, dialogs, messages, results_, tabs_);
+    pages[UserPageIndex] = new UserPage(engine_, dialogs, messages, tabs_);
+    for (int index = 0; index < PageCount; ++index) {
+        Page* page = pages[static_cast<std::size_t>(index)];
+        tabs_->addPage(page, QString::fromUtf8(kCaptions[static_cast<std::size_t>(index)]));
+        connect(page, &Page::menuRequested, this, &MainWindow::showMenu);
+        connect(page, &Page::overviewRequested, this, &MainWindow::showOverview);
+        connect(page, &Page::endRequested, this, &MainWindow::endProgram);
+        connect(page, &Page::countsChanged, this, &MainWindow::refreshCounts);
     }
     connect(menu_, &MenuPage::entryChosen, this, &MainWindow::chooseMenuEntry);
-}
-
-void MainWindow::connectPage(Page* page) {
-    connect(page, &Page::menuRequested, this, &MainWindow::showMenu);
-    connect(page, &Page::overviewRequested, this, &MainWindow::showOverview);
-    connect(page, &Page::endRequested, this, &MainWindow::endProgram);
-    connect(page, &Page::countsChanged, this, &MainWindow::refreshCounts);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -103,8 +97,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::activate() {
-    statusPanels_->setUserFileName(
-        state_.units.userRowCount > 0 ? QString::fromLatin1(kUserConversionFileName) : QString());
+    const QString userFile = QFileInfo(QString::fromStdString(engine_.userFileName())).fileName();
+    statusPanels_->setUserFileName(engine_.counts().userRows > 0 ? userFile : QString());
     refreshCounts();
     // The conversion line, its result and the error marker "CHYBA !".
     single_->clearForPageEntry();
@@ -116,7 +110,7 @@ void MainWindow::activate() {
 }
 
 void MainWindow::pageEntry() {
-    for (int index = MenuPageIndex; index <= UserPageIndex; ++index) {
+    for (int index = 0; index < PageCount; ++index) {
         tabs_->page(index)->clearForPageEntry();
     }
     firstActivationDue_ = false;
@@ -129,8 +123,8 @@ void MainWindow::enterPage(int index) {
 }
 
 void MainWindow::refreshCounts() {
-    statusPanels_->showCounts(state_.units.userRowCount,
-                              state_.units.rowCount - state_.units.userRowCount);
+    const UnitCounts counts = engine_.counts();
+    statusPanels_->showCounts(counts.userRows, counts.builtInRows);
 }
 
 void MainWindow::chooseMenuEntry(MenuPage::Entry entry) {
@@ -160,7 +154,7 @@ void MainWindow::showMenu() {
 
 void MainWindow::showOverview() {
     if (!overview_) {
-        overview_ = std::make_unique<OverviewWindow>(state_.units);
+        overview_ = std::make_unique<OverviewWindow>(engine_);
         // Beside the main window, so that both can be seen.
         overview_->move(frameGeometry().topRight() + QPoint(1, 0));
         connect(overview_.get(), &OverviewWindow::activated, this,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "menu_page.h"
-#include "results_file.h"
+#include "shared_results_file.h"
 
 #include <QMainWindow>
 
@@ -10,23 +10,20 @@
 namespace vemlik {
 
 class Dialogs;
+class Engine;
 class MessageSink;
 class OverviewWindow;
-class Page;
 class PageTabs;
 class SinglePage;
 class StatusPanels;
-struct EngineState;
 
 // frmTitl, the program's home for the whole run: the heading, the tab control with the menu
-// and the three working pages, and the status bar. It owns the results file and the overview
-// window.
+// and the three working pages, and the status bar. It owns the overview window.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(EngineState& state, Dialogs& dialogs, MessageSink& messages,
-               QWidget* parent = nullptr);
+    MainWindow(Engine& engine, Dialogs& dialogs, MessageSink& messages, QWidget* parent = nullptr);
     ~MainWindow() override;
 
 signals:
@@ -40,7 +37,6 @@ protected:
 
 private:
     void addPages(Dialogs& dialogs, MessageSink& messages);
-    void connectPage(Page* page);
 
     void activate();
     void pageEntry();
@@ -51,8 +47,8 @@ private:
     void showOverview();
     void endProgram();
 
-    EngineState& state_;
-    ResultsFile results_;
+    Engine& engine_;
+    SharedResultsFile results_;
     PageTabs* tabs_;
     StatusPanels* statusPanels_;
     MenuPage* menu_ = nullptr;

@@ -8,9 +8,50 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <algorithm>
+#include <array>
+#include <functional>
+
 namespace vemlik {
 
 namespace {
+
+struct EntryText {
+    MenuPage::Entry entry;
+    const char* text;
+};
+
+// Each entry's text at the place of its entry, so that list and entries can't drift apart.
+constexpr std::array<EntryText, MenuPage::kEntryCount> kEntryTexts = {{
+    {MenuPage::SingleConversions, "Vemlik jednotlivých dat"},
+    {MenuPage::BlockConversions, "Vemlik bloku stejných dat"},
+    {MenuPage::Overview, "Přehled dostupných jednotek"},
+    {MenuPage::UserConversions, "Přidání dalších uživatelských Vemlik"},
+    {MenuPage::End, "Konec činnosti programu"},
+}};
+static_assert(std::ranges::all_of(kEntryTexts, [](const EntryText& entry) {
+    return &entry - kEntryTexts.data() == entry.entry;
+}));
+
+// The menu list: Enter chooses the selected entry, as a double-click does; the other keys keep
+// the list's own behaviour.
+class EntryList : public QListWidget {
+public:
+    EntryList(QWidget* parent, std::function<void()> choose)
+        : QListWidget(parent), choose_(std::move(choose)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            choose_();
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> choose_;
+};
 
 void addSystemName(QWidget* page, const char* name, const QString& text, QRect twips,
                    const QFont& font, const QColor& colour) {
@@ -35,38 +76,22 @@ MenuPage::MenuPage(QWidget* parent) : Page(parent) {
                   QColor());
     addSystemName(this, "Label15", QStringLiteral("M K S A"), {3840, 1860, 2655, 735},
                   layoutFont(36), Qt::blue);
-    makeLabel(this, "Label2", QStringLiteral("Volba činnosti :"), {480, 2940, 3375, 255});
-
-    entryList_ = new QListWidget(this);
+    entryList_ = new EntryList(this, [this] { chooseSelectedEntry(); });
+    makeLabel(this, "Label2", QStringLiteral("Volba činnosti :"), {480, 2940, 3375, 255})
+        ->setBuddy(entryList_);
     entryList_->setObjectName(QStringLiteral("lblNabidka"));
     entryList_->setGeometry(twipsRect(480, 3300, 5535, 1260));
     entryList_->setFont(layoutFont(9.75, true));
     entryList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    entryList_->addItems({
-        QStringLiteral("Vemlik jednotlivých dat"),
-        QStringLiteral("Vemlik bloku stejných dat"),
-        QStringLiteral("Přehled dostupných jednotek"),
-        QStringLiteral("Přidání dalších uživatelských Vemlik"),
-        QStringLiteral("Konec činnosti programu"),
-    });
+    for (const EntryText& entry : kEntryTexts) {
+        entryList_->addItem(QString::fromUtf8(entry.text));
+    }
     entryList_->setCurrentRow(0);
-    entryList_->installEventFilter(this);
     connect(entryList_, &QListWidget::doubleClicked, this, &MenuPage::chooseSelectedEntry);
 }
 
 QWidget* MenuPage::firstField() {
     return entryList_;
-}
-
-bool MenuPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == entryList_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseSelectedEntry();
-            return true;
-        }
-    }
-    return Page::eventFilter(watched, event);
 }
 
 void MenuPage::chooseSelectedEntry() {

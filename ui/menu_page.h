@@ -2,6 +2,8 @@
 
 #include "page.h"
 
+#include <cstddef>
+
 class QListWidget;
 
 namespace vemlik {
@@ -11,20 +13,19 @@ class MenuPage : public Page {
     Q_OBJECT
 
 public:
+    // The menu's entries in list order.
+    enum Entry { SingleConversions, BlockConversions, Overview, UserConversions, End };
+    static constexpr std::size_t kEntryCount = End + 1;
+
     explicit MenuPage(QWidget* parent = nullptr);
 
     // The menu keeps its selected entry.
     void clearForPageEntry() override {}
     QWidget* firstField() override;
 
-    enum Entry { SingleConversions, BlockConversions, Overview, UserConversions, End };
-
 signals:
     // A double-click on an entry, or Enter in the list; the entry selected then.
     void entryChosen(vemlik::MenuPage::Entry entry);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void chooseSelectedEntry();

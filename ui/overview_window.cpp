@@ -1,19 +1,20 @@
 #include "overview_window.h"
 
 #include "controls.h"
-#include "engine_state.h"
 #include "escape_key.h"
 #include "fonts.h"
 #include "twips.h"
+#include "vemlik/engine.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace vemlik {
 
-OverviewWindow::OverviewWindow(const UnitTable& units, QWidget* parent)
-    : QWidget(parent, Qt::Window), units_(units) {
+OverviewWindow::OverviewWindow(const Engine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), engine_(engine) {
     setObjectName(QStringLiteral("F_Prehled"));
     setWindowTitle(QStringLiteral("Zkratky jednotek"));
     setFont(windowFont());
@@ -25,11 +26,12 @@ OverviewWindow::OverviewWindow(const UnitTable& units, QWidget* parent)
     // Only hidden: unlike "Zavřít", the key leaves the main window where it is.
     onEscape(abbreviationList_, [this] { hide(); });
     makeLabel(this, "Label1", QStringLiteral("Přehled dostupných zkratek jednotek"),
-              {120, 120, 3015, 255});
+              {120, 120, 3015, 255})
+        ->setBuddy(abbreviationList_);
     QPushButton* close =
         makeButton(this, "Command1", QStringLiteral("&Zavřít"), {1200, 5880, 1815, 375});
     fitLabelsToText(this);
-    nameAfterLabels(this, {{"T_Zkratky", "Label1"}});
+    nameFieldsAfterLabels(this);
     connect(close, &QPushButton::clicked, this, [this] {
         hide();
         emit closed();
@@ -52,9 +54,8 @@ void OverviewWindow::changeEvent(QEvent* event) {
 
 void OverviewWindow::listAbbreviations() {
     abbreviationList_->clear();
-    for (int row = 1; row <= units_.rowCount; ++row) {
-        abbreviationList_->addItem(
-            QString::fromStdString(units_.rows[static_cast<std::size_t>(row)].abbreviation));
+    for (const UnitRecord& unit : engine_.units()) {
+        abbreviationList_->addItem(QString::fromStdString(unit.abbreviation));
     }
     abbreviationList_->setCurrentRow(0);
 }

@@ -6,7 +6,7 @@ class QListWidget;
 
 namespace vemlik {
 
-struct UnitTable;
+class Engine;
 
 // F_Prehled: every abbreviation of the unit table, in row order, listed afresh whenever the
 // window is shown or becomes active. It is only ever hidden, never closed for good.
@@ -14,7 +14,7 @@ class OverviewWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit OverviewWindow(const UnitTable& units, QWidget* parent = nullptr);
+    explicit OverviewWindow(const Engine& engine, QWidget* parent = nullptr);
 
 signals:
     void activated();
@@ -28,7 +28,7 @@ protected:
 private:
     void listAbbreviations();
 
-    const UnitTable& units_;
+    const Engine& engine_;
     QListWidget* abbreviationList_;
 };
 

@@ -133,7 +133,7 @@ void PageTabs::selectPage(int index) {
 }
 
 Page* PageTabs::page(int index) const {
-    return static_cast<Page*>(widget(index));
+    return qobject_cast<Page*>(widget(index));
 }
 
 void PageTabs::keyPressEvent(QKeyEvent* event) {

@@ -1,32 +1,35 @@
 #include "program.h"
 
+#include "czech_qt_texts.h"
 #include "desktop_identity.h"
-#include "system_file.h"
-#include "unit_table.h"
+#include "vemlik/system_file.h"
 
 #include <QApplication>
-#include <QFile>
 
 namespace vemlik {
 
 namespace {
 
-EngineState startEngine(MessageSink& messages) {
-    // The name every message box carries as its title. Only the name is set, not a display
-    // name, so that window systems don't append it to the main window's own title.
-    QApplication::setApplicationName(QStringLiteral("Vemlik"));
-    announceDesktopIdentity();
-    ignoreBrokenPipes();
-    EngineState state;
-    initialiseEngine(state.units, messages,
-                     QFile::encodeName(QApplication::applicationDirPath()).toStdString() + '/');
-    return state;
+// What the application needs once, before the first message box, which reading the user's
+// units may show.
+void prepareApplication() {
+    static const bool prepared = [] {
+        // The name every message box carries as its title. Only the name is set, not a display
+        // name, so that window systems don't append it to the main window's own title.
+        QApplication::setApplicationName(QStringLiteral("Vemlik"));
+        installCzechQtTexts();
+        announceDesktopIdentity();
+        ignoreBrokenPipes();
+        return true;
+    }();
+    static_cast<void>(prepared);
 }
 
 } // namespace
 
-Program::Program() : state_(startEngine(messages_)), window_(state_, dialogs_, messages_) {
-    dialogs_.setParentWindow(&window_);
+Program::Program(Dialogs& dialogs) : messages_(dialogs), window_(engine_, dialogs, messages_) {
+    prepareApplication();
+    engine_.readUserFile(messages_);
     QObject::connect(&window_, &MainWindow::programEnded, qApp, &QApplication::quit);
 }
 

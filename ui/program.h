@@ -1,28 +1,27 @@
 #pragma once
 
-#include "czech_qt_texts.h"
 #include "dialog_message_sink.h"
-#include "engine_state.h"
 #include "main_window.h"
-#include "qt_dialogs.h"
+#include "vemlik/engine.h"
 
 namespace vemlik {
 
-// The program as it starts: the one engine state, filled from the built-in units and the
-// user's Prevody.kfc, the real dialogs, and the main window frmTitl (not yet
-// shown). Made once, after the QApplication; ending the program quits the application.
+class Dialogs;
+
+// The program as it starts: its name and desktop identity, Qt's texts in Czech, the engine with
+// the built-in units and the user's Prevody.kfc, and the main window frmTitl (not yet shown),
+// all speaking through the given dialogs. Made once, after the QApplication; ending the program
+// quits the application.
 class Program {
 public:
-    Program();
+    explicit Program(Dialogs& dialogs);
 
     MainWindow& window() { return window_; }
+    Engine& engine() { return engine_; }
 
 private:
-    // First, so that the message boxes of the start-up already speak Czech.
-    [[maybe_unused]] bool czechQtTexts_ = installCzechQtTexts();
-    QtDialogs dialogs_;
-    DialogMessageSink messages_{dialogs_};
-    EngineState state_;
+    DialogMessageSink messages_;
+    Engine engine_;
     MainWindow window_;
 };
 

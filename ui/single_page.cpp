@@ -1,13 +1,11 @@
 #include "single_page.h"
 
 #include "controls.h"
-#include "engine_state.h"
 #include "escape_key.h"
 #include "fonts.h"
-#include "results_file.h"
-#include "results_file_format.h"
-#include "single_conversion.h"
+#include "shared_results_file.h"
 #include "utf8.h"
+#include "vemlik/engine.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -38,9 +36,9 @@ const QString kSyntax = QStringLiteral(
 
 } // namespace
 
-SinglePage::SinglePage(EngineState& state, MessageSink& messages, ResultsFile& results,
+SinglePage::SinglePage(Engine& engine, MessageSink& messages, SharedResultsFile& results,
                        QWidget* parent)
-    : Page(parent), state_(state), messages_(messages), results_(results) {
+    : Page(parent), engine_(engine), messages_(messages), results_(results) {
     addTexts();
     addWorkingControls();
 }
@@ -52,15 +50,18 @@ void SinglePage::addTexts() {
 
 void SinglePage::addWorkingControls() {
     QGroupBox* frame = makeFrame(this, "Frame1", QString(), {120, 3240, 7335, 2295});
-    writeResultsBox_ = makeCheckBox(
-        frame, "chkSoubj", QStringLiteral("Uložit &výsledky do souboru"), {120, 240, 2535, 255});
+    lineEdit_ = makeTextBox(frame, "Text1", {120, 840, 4335, 375}, layoutFont(9.75));
+    writeResultsBox_ =
+        makeResultsCheckBox(frame, "chkSoubj", QStringLiteral("Uložit &výsledky do souboru"),
+                            {120, 240, 2535, 255}, lineEdit_);
     makeLabel(frame, "Label4",
               QStringLiteral("Vložte číslo s rozměry k převodu  ( rozměr_NA  číslo  rozměr_Z ) :"),
-              {120, 600, 4695, 255});
-    lineEdit_ = makeTextBox(frame, "Text1", {120, 840, 4335, 375}, layoutFont(9.75));
-    makeLabel(frame, "Label5", QStringLiteral("Výsledek po převodu :"), {120, 1560, 1815, 255});
-    errorMarker_ = makeLabel(frame, "Label6", QString(), {3240, 1560, 1215, 255});
+              {120, 600, 4695, 255})
+        ->setBuddy(lineEdit_);
     resultBox_ = makeTextBox(frame, "Text2", {120, 1800, 4335, 375}, layoutFont(9.75));
+    makeLabel(frame, "Label5", QStringLiteral("Výsledek po převodu :"), {120, 1560, 1815, 255})
+        ->setBuddy(resultBox_);
+    errorMarker_ = makeLabel(frame, "Label6", QString(), {3240, 1560, 1215, 255});
     const auto [overview, menu, end] =
         addPageButtons(frame, {{"Command3", {5160, 360, 1935, 375}},
                                {"Command4", {5160, 1320, 1935, 375}},
@@ -69,7 +70,6 @@ void SinglePage::addWorkingControls() {
         makeButton(frame, "Command2", QStringLiteral("&Nové zadání <ESC>"), {5160, 840, 1935, 375});
     orderTabStops({lineEdit_, resultBox_, overview, newEntry, menu, end, writeResultsBox_});
 
-    flipOnArrival(writeResultsBox_, lineEdit_);
     onEscape(lineEdit_, [this] { clearForPageEntry(); });
     connect(lineEdit_, &QLineEdit::returnPressed, this, &SinglePage::convert);
     connect(newEntry, &QPushButton::clicked, this, &SinglePage::newEntry);
@@ -104,15 +104,14 @@ void SinglePage::convert() {
         writeResultsBox_->setChecked(false);
     }
     const QString line = lineEdit_->text();
-    const std::optional<std::string> result = convertSingleLine(
-        state_.units, state_.operands, messages_, utf8(line), utf8(QLocale().decimalPoint()));
+    const std::optional<std::string> result =
+        engine_.convertLine(utf8(line), utf8(QLocale().decimalPoint()), messages_);
     resultBox_->setText(result ? QString::fromStdString(*result) : QString());
     if (!result) {
         showErrorMarker(QStringLiteral("CHYBA !"));
         return;
     }
-    if (results_.isOpen() &&
-        !results_.append(singleConversionLine(utf8(line), utf8(resultBox_->text())))) {
+    if (results_.isOpen() && !results_.appendConversion(utf8(line), utf8(resultBox_->text()))) {
         writeResultsBox_->setChecked(false);
     }
 }

@@ -8,9 +8,9 @@ class QLineEdit;
 
 namespace vemlik {
 
+class Engine;
 class MessageSink;
-class ResultsFile;
-struct EngineState;
+class SharedResultsFile;
 
 // Page 1: converts one conversion line at a time and can append each result to the results
 // file.
@@ -18,7 +18,7 @@ class SinglePage : public Page {
     Q_OBJECT
 
 public:
-    SinglePage(EngineState& state, MessageSink& messages, ResultsFile& results,
+    SinglePage(Engine& engine, MessageSink& messages, SharedResultsFile& results,
                QWidget* parent = nullptr);
 
     // Empties the conversion line, the result and the error marker; the main window's
@@ -34,9 +34,9 @@ private:
     // Shows the error marker "CHYBA !", or none with an empty text.
     void showErrorMarker(const QString& marker);
 
-    EngineState& state_;
+    Engine& engine_;
     MessageSink& messages_;
-    ResultsFile& results_;
+    SharedResultsFile& results_;
 
     QLineEdit* lineEdit_;
     QLineEdit* resultBox_;

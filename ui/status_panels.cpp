@@ -68,10 +68,6 @@ void StatusPanels::showCounts(int userRowCount, int builtInCount) {
     panels_[4]->setText(countText(userRowCount, builtInCount));
 }
 
-QString StatusPanels::panelText(int panel) const {
-    return panels_.at(static_cast<std::size_t>(panel - 1))->text();
-}
-
 void StatusPanels::showClock() {
     const QLocale locale;
     panels_[0]->setText(hoursAndMinutes(locale));

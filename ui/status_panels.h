@@ -19,8 +19,6 @@ public:
 
     void setUserFileName(const QString& name);
     void showCounts(int userRowCount, int builtInCount);
-    // Panels are numbered from 1, left to right.
-    QString panelText(int panel) const;
 
 private:
     void showClock();

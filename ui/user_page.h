@@ -2,8 +2,6 @@
 
 #include "page.h"
 
-#include <QString>
-
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -11,16 +9,15 @@ class QRadioButton;
 namespace vemlik {
 
 class Dialogs;
+class Engine;
 class MessageSink;
-struct EngineState;
 
 // Page 3: defines further units, for this run or permanently in the user conversion file.
 class UserPage : public Page {
     Q_OBJECT
 
 public:
-    UserPage(EngineState& state, Dialogs& dialogs, MessageSink& messages,
-             QWidget* parent = nullptr);
+    UserPage(Engine& engine, Dialogs& dialogs, MessageSink& messages, QWidget* parent = nullptr);
 
     // Also selects the temporary kind, without the option's own handling.
     void clearForPageEntry() override;
@@ -33,12 +30,9 @@ private:
     void parseDimension();
     void takeFactor();
     void addUnit();
-    // The reason the entry can't be stored, or an empty text when it can.
-    QString refusal() const;
-    void writePermanently();
     void clearEntry();
 
-    EngineState& state_;
+    Engine& engine_;
     Dialogs& dialogs_;
     MessageSink& messages_;
 

@@ -1,9 +1,9 @@
 // A success is reported only once the bytes are on the disk: the file itself, and the folders
 // whose entries the append created. The system's sync calls are replaced here by ones that
 // note the file's name and then sync as before.
+#include "recording_sink.h"
 #include "temporary_directory.h"
-#include "text_file_appender.h"
-#include "user_conversion_file.h"
+#include "vemlik/engine.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -39,17 +39,22 @@ extern "C" int fdatasync(int descriptor) {
 TEST(Durability, PermanentUnitsAndResultsAreOnTheDiskWithTheFoldersCreatedForThem) {
     const vemlik::testing::TemporaryDirectory directory;
     const std::string root = directory.path().string();
+    setenv("XDG_DATA_HOME", (root + "/share").c_str(), 1);
+    vemlik::testing::RecordingSink sink;
+    vemlik::Engine engine;
+    engine.readUserFile(sink);
+    engine.takeUserDimension("m", sink);
+    ASSERT_TRUE(engine.takeUserFactor("1066.8", sink));
+    const std::optional<vemlik::UnitRecord> versta = engine.addUserUnit("versta", "m", sink);
     synced.clear();
-    ASSERT_TRUE(vemlik::appendUserConversionRecord(root + "/share/vemlik/Prevody.kfc",
-                                                   {"versta", 1066.8, 5}));
+    ASSERT_TRUE(versta && engine.writeUserUnit(*versta, sink));
     EXPECT_THAT(synced, ::testing::IsSupersetOf({root + "/share/vemlik/Prevody.kfc",
                                                  root + "/share/vemlik", root + "/share", root}));
     // Every append to a results file, not only the first.
-    vemlik::TextFileAppender file;
-    ASSERT_TRUE(file.open(root + "/a.pre"));
-    for (const char* line : {"36 km/h       =  10,000 m/s\r\n", "C 100 F       =  37,778 C\r\n"}) {
+    ASSERT_TRUE(engine.openResultsFile(root + "/a.pre"));
+    for (const char* line : {"36 km/h", "C 100 F"}) {
         synced.clear();
-        ASSERT_EQ(file.append(line), vemlik::AppendOutcome::written);
+        ASSERT_EQ(engine.appendConversion(line, "x"), vemlik::AppendOutcome::Written);
         EXPECT_THAT(synced, ::testing::Contains(root + "/a.pre")) << line;
     }
 }

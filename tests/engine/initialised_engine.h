@@ -1,12 +1,14 @@
 #pragma once
 
-#include "engine_state.h"
+#include "operand_state.h"
 #include "recording_sink.h"
 #include "temporary_directory.h"
 #include "unit_table.h"
+#include "user_conversion_file.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -21,18 +23,20 @@ inline std::string repeated(std::string_view text, int count) {
     return all;
 }
 
-// A fresh engine over an empty directory, so only the built-in rows are known.
+// The engine's table and operands as start-up leaves them, with the user units of the
+// Prevody.kfc in a directory of the test's own (none at first).
 class InitialisedEngine : public ::testing::Test {
 protected:
-    void SetUp() override { initialiseEngine(units, sink, directory.directoryName()); }
+    void SetUp() override { restart(); }
     // Starts again with no messages, reading whatever Prevody.kfc holds by now.
     void restart() {
         sink.messages.clear();
-        units = {};
+        units = std::make_unique<UnitTable>();
         operands = {};
-        SetUp();
+        readUserConversionFile(*units, userFileName(), sink);
     }
-    const UnitRecord& row(int number) const { return units.rows[static_cast<std::size_t>(number)]; }
+    std::string userFileName() const { return directory.fileName("Prevody.kfc"); }
+    const UnitRecord& row(int number) const { return units->row(number); }
     void expectRow(int number, const UnitRecord& expected) const {
         const UnitRecord& actual = row(number);
         EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
@@ -42,7 +46,7 @@ protected:
 
     TemporaryDirectory directory;
     RecordingSink sink;
-    UnitTable units;
+    std::unique_ptr<UnitTable> units;
     OperandState operands;
 };
 

@@ -80,20 +80,15 @@ TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
           std::pair{"5 mV", "V"}, std::pair{"36 km/h", "m/s"},
           std::pair{"154,5 kcal/m2/h/C", "kg/K/s3"}, std::pair{"5 m/ar/l", "/m4"},
           std::pair{"5 kW/K", "kg*m2/K/s3"}, std::pair{"5 mol*kg3", "mol*kg3"},
-          std::pair{"5 m/m", ""}, std::pair{"m 5", ""}}) {
-        convertLine(units, operands, sink, line);
-        EXPECT_EQ(resultUnitText(operands), unit) << line;
+          std::pair{"5 m/m", ""}}) {
+        convertLineItems(*units, operands, sink, line);
+        EXPECT_EQ(resultUnitText(operands.conversion.source.vector), unit) << line;
     }
-    const auto unitOfVector = [this](const DimensionVector& vector) {
-        operands.sourceText = "u";
-        operands.conversion.source.vector = vector;
-        return resultUnitText(operands);
-    };
-    EXPECT_EQ(unitOfVector({12, -4, 1}), "W");
-    EXPECT_EQ(unitOfVector({-1, -2, -3, -4, -5, -6, -7, -8}), "/x8/cd7/mol6/A5/K4/kg3/s2/m");
+    EXPECT_EQ(resultUnitText({12, -4, 1}), "W");
+    EXPECT_EQ(resultUnitText({-1, -2, -3, -4, -5, -6, -7, -8}), "/x8/cd7/mol6/A5/K4/kg3/s2/m");
     // The wide code is 4294967812, which 32 bits would cut down to 516 (W).
-    EXPECT_EQ(unitOfVector({-2, -3, 4, 3, 2, 5, 0, 425}), "x425*mol5*A2*K3*kg4/s3/m2");
-    EXPECT_EQ(unitOfVector({0, 0, 0, 0, 0, 0, 0, 32767}), "x32767");
+    EXPECT_EQ(resultUnitText({-2, -3, 4, 3, 2, 5, 0, 425}), "x425*mol5*A2*K3*kg4/s3/m2");
+    EXPECT_EQ(resultUnitText({0, 0, 0, 0, 0, 0, 0, 32767}), "x32767");
 }
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
@@ -107,14 +102,14 @@ TEST(ResultsFileFormat, SingleConversionLinePadsTheLineToTheNextPrintZone) {
 }
 
 TEST(ResultsFileFormat, BlockTableSectionFramesTheRowsUpToALineOfOneBlank) {
-    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"),
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\n \n30\t303,15\n"),
               kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
-    // A CR without its LF still ends a row, and the next row keeps its first character.
-    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r30\t303,15\r\n"),
-              blockTableSection("C", "K", "20\t293,15\r\n30\t303,15\r\n"));
-    // Text after the last CR is left out.
-    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r\n30\t303"),
-              blockTableSection("C", "K", "20\t293,15\r\n \r\n30\t303,15\r\n"));
+    // A CR still ends a row, and the next row keeps its first character.
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\r30\t303,15\n"),
+              blockTableSection("C", "K", "20\t293,15\n30\t303,15\n"));
+    // Text after the last line end is left out.
+    EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\n30\t303"),
+              blockTableSection("C", "K", "20\t293,15\n \n30\t303,15\n"));
 }
 
 TEST(ResultsFileFormat, BlockTargetUnitMovesOnByZoneAndStepForLongSourceUnits) {

@@ -18,7 +18,7 @@ protected:
         TextFileAppender file;
         bool all = file.open(directory.fileName(name));
         for (const std::string_view text : texts) {
-            all = file.append(text) == AppendOutcome::written && all;
+            all = file.append(text) == AppendOutcome::Written && all;
         }
         return all;
     }
@@ -63,7 +63,7 @@ TEST_F(TextFileAppenderTest, RefusesAFifoAndAppendsNothingWhenNotOpen) {
     const std::string fifo = directory.fileName("fifo.pre");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     TextFileAppender file;
-    EXPECT_EQ(file.append("nothing open"), AppendOutcome::failed);
+    EXPECT_EQ(file.append("nothing open"), AppendOutcome::Failed);
     EXPECT_FALSE(file.open(fifo));
 }
 

@@ -1,5 +1,5 @@
 #include "number_reader.h"
-#include "text_encoding.h"
+#include "vemlik/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "user_file_location.h"
 
 #include "initialised_engine.h"
-#include "line_stream.h"
+#include "vemlik/system_file.h"
 
 #include <filesystem>
 #include <limits>
@@ -24,9 +24,10 @@ protected:
     void startWith(std::string_view bytes) {
         directory.write("Prevody.kfc", bytes);
         sink.messages.clear();
-        fillBuiltInUnits(units);
-        LineStream lines(bytes);
-        addUserRecords(units, sink, lines);
+        units = std::make_unique<UnitTable>();
+        TextSource text(bytes);
+        LineSplitter lines = userFileLines(text);
+        addUserRecords(*units, sink, lines);
     }
     // The same read from the file, piece by piece as the program reads it at start-up.
     void startWithFile(std::string_view bytes) {
@@ -34,9 +35,8 @@ protected:
         restart();
     }
     bool append(std::string abbreviation, double factor, std::int32_t code) {
-        return appendUserConversionRecord(fileName(), {std::move(abbreviation), factor, code});
+        return appendUserConversionRecord(userFileName(), {std::move(abbreviation), factor, code});
     }
-    std::string fileName() const { return directory.fileName("Prevody.kfc"); }
 };
 
 // A blank stands where a sign could; every double and code reads back.
@@ -50,11 +50,11 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
         UnitRecord{"f", -1.5e-300, kLowest}, UnitRecord{"f", 5e-324, kLowest},
         UnitRecord{"f", std::numeric_limits<double>::max(), kLowest}};
     for (const UnitRecord& extreme : extremes) {
-        ASSERT_TRUE(appendUserConversionRecord(fileName(), extreme));
+        ASSERT_TRUE(appendUserConversionRecord(userFileName(), extreme));
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(units.rowCount, 97);
+    ASSERT_EQ(units->rowCount(), 97);
     for (int index = 0; index < 4; ++index) {
         expectRow(94 + index, extremes[index]);
     }
@@ -67,12 +67,12 @@ TEST_F(UserConversionFileTest, ReadsRecordsWithOrWithoutTheBlanks) {
               "c ,.5 , -5\r\n"
               "KM,5.,5\r\n"
               "f\",1e-09,6");
-    ASSERT_EQ(units.rowCount, 96);
+    ASSERT_EQ(units->rowCount(), 96);
     EXPECT_TRUE(sink.messages.empty());
     expectRow(92, {"versta", 1066.8, 5});
     expectRow(93, {"two words", 1500, 54});
     expectRow(94, {"c", 0.5, -5});
-    EXPECT_EQ(findUnitRow(units, "KM"), 5); // stored, but the built-in km comes first
+    EXPECT_EQ(units->find("KM"), 5); // stored, but the built-in km comes first
     expectRow(96, {"f\"", 1e-9, 6});
 }
 
@@ -83,7 +83,7 @@ TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
         "a,.,5",       "a,1 5,5",    "a,+-1,5", "a,1,5.0",   "a,1,+-5",  "a,1,2147483648"};
     for (const std::string_view line : lines) {
         startWith("ok,1,5\r\n\r\n" + std::string(line) + "\r\nok2,2,5\r\nbad\r\n");
-        EXPECT_EQ(std::tuple(units.rowCount, row(93).abbreviation, sink.messages),
+        EXPECT_EQ(std::tuple(units->rowCount(), row(93).abbreviation, sink.messages),
                   std::tuple(93, "ok2", Messages{malformedOn(3)}))
             << line;
     }
@@ -95,11 +95,11 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
         records += "u" + std::to_string(number) + ", " + std::to_string(number) + " , 5 \r\n";
     }
     startWith(records + "\r\n");
-    EXPECT_EQ(std::tuple(units.rowCount, sink.messages.size()), std::tuple(100, 0u));
+    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages.size()), std::tuple(100, 0u));
 
     startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records +
               testing::repeated("r, 1 , 5 \r\n", 10000));
-    EXPECT_EQ(std::tuple(units.rowCount, units.userRowCount, row(100).abbreviation),
+    EXPECT_EQ(std::tuple(units->rowCount(), units->counts().userRows, row(100).abbreviation),
               std::tuple(100, 9, "u9"));
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), "Tabulka jednotek je plná, další převody "
                                                        "ze souboru Prevody.kfc nebyly načteny!"}));
@@ -131,7 +131,7 @@ TEST_F(UserConversionFileTest, AppendedRecordStartsOnALineOfItsOwn) {
         EXPECT_TRUE(append("sah", 2.1336, 5));
         EXPECT_EQ(directory.read("Prevody.kfc"), before + "\r\nsah, 2.1336 , 5 \r\n");
         restart();
-        EXPECT_EQ(std::tuple(units.userRowCount, sink.messages.size()), std::tuple(2, 0u))
+        EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages.size()), std::tuple(2, 0u))
             << before;
     }
 }
@@ -141,13 +141,13 @@ TEST_F(UserConversionFileTest, AppendedRecordStartsOnALineOfItsOwn) {
 // even when its fields would read, and is never held whole: the malformed lines' numbers show it.
 TEST_F(UserConversionFileTest, LineEndsAndLongRecordsHoldAcrossReadsInPieces) {
     startWith("versta, 1066.8 , 5 \rsah, 2.1336 , 5 \r\r\nbod, 2 , 5 ");
-    EXPECT_EQ(std::tuple(units.userRowCount, sink.messages.size()), std::tuple(3, 0u));
+    EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages.size()), std::tuple(3, 0u));
     const std::string first = "versta, 1066.8 , 5";
     startWithFile(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
-    EXPECT_EQ(std::tuple(units.userRowCount, sink.messages),
+    EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
               std::tuple(1, Messages{malformedOn(2)}));
     startWithFile("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
-    EXPECT_EQ(std::tuple(units.userRowCount, row(92).abbreviation, sink.messages),
+    EXPECT_EQ(std::tuple(units->counts().userRows, row(92).abbreviation, sink.messages),
               std::tuple(1, "sah", Messages{malformedOn(1)}));
 }
 
@@ -157,27 +157,46 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
          {UnitRecord{"a,b", 1, 5}, UnitRecord{" a", 1, 5}, UnitRecord{"a ", 1, 5},
           UnitRecord{"", 1, 5}, UnitRecord{"a\r\nb", 1, 5}, UnitRecord{"a", inf, 5},
           UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5}}) {
-        EXPECT_FALSE(appendUserConversionRecord(fileName(), record)) << record.abbreviation;
+        EXPECT_FALSE(appendUserConversionRecord(userFileName(), record)) << record.abbreviation;
     }
-    EXPECT_FALSE(std::filesystem::exists(fileName()));
+    EXPECT_FALSE(std::filesystem::exists(userFileName()));
     // A folder in the file's place gives no rows and no message at start-up.
-    std::filesystem::create_directory(fileName());
+    std::filesystem::create_directory(userFileName());
     restart();
-    EXPECT_EQ(std::tuple(units.rowCount, sink.messages.size()), std::tuple(91, 0u));
+    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages.size()), std::tuple(91, 0u));
 }
 
-// Where XDG_DATA_HOME leads and a file beside the executable wins, the window's tests look.
-TEST(UserFileLocation, WithoutADataFolderTheHomeAndThenTheProgramsDirectory) {
-    const std::string program = "/opt/vemlik/";
-    const std::string inHome = "/home/eva/.local/share/vemlik/Prevody.kfc";
-    // The XDG rules ignore a relative path.
-    using Place = std::tuple<const char*, const char*, std::string>;
+// A file beside the executable wins; without one the data folder holds it, and without a data
+// folder the executable's folder.
+TEST(UserFileLocation, BesideTheExecutableThenInTheDataFolder) {
+    const testing::TemporaryDirectory program;
+    const std::string folder = program.directoryName();
+    EXPECT_EQ(userConversionFileName(folder, "/home/eva/.local/share"),
+              "/home/eva/.local/share/vemlik/Prevody.kfc");
+    EXPECT_EQ(userConversionFileName(folder, std::nullopt), folder + "Prevody.kfc");
+    program.write("Prevody.kfc", "");
+    EXPECT_EQ(userConversionFileName(folder, "/home/eva/.local/share"), folder + "Prevody.kfc");
+}
+
+// The XDG rules ignore a relative path.
+TEST(UserFileLocation, DataFolderFollowsTheXdgRules) {
+    const std::string privateHome = std::getenv("HOME");
+    const std::string privateData = std::getenv("XDG_DATA_HOME");
+    using Place = std::tuple<const char*, const char*, std::optional<std::string>>;
     for (const auto& [dataHome, home, expected] :
-         {Place{nullptr, "/home/eva", inHome}, Place{"data", "/home/eva", inHome},
-          Place{nullptr, nullptr, program + "Prevody.kfc"}}) {
-        EXPECT_EQ(userConversionFileName(program, dataHome, home), expected)
-            << (home ? home : "unset");
+         {Place{"/data", "/home/eva", "/data"},
+          Place{nullptr, "/home/eva", "/home/eva/.local/share"},
+          Place{"data", "/home/eva", "/home/eva/.local/share"}, Place{"", nullptr, std::nullopt}}) {
+        setenv("XDG_DATA_HOME", dataHome != nullptr ? dataHome : "", 1);
+        if (home == nullptr) {
+            unsetenv("HOME");
+        } else {
+            setenv("HOME", home, 1);
+        }
+        EXPECT_EQ(userDataFolder(), expected) << (dataHome ? dataHome : "unset");
     }
+    setenv("HOME", privateHome.c_str(), 1);
+    setenv("XDG_DATA_HOME", privateData.c_str(), 1);
 }
 
 } // namespace

@@ -19,7 +19,12 @@ public:
     }
 
     // The user's Prevody.kfc while no file lies beside the executable.
+    std::string userFileName() const { return home_.fileName("data/vemlik/Prevody.kfc"); }
     std::string readUserFile() const { return home_.read("data/vemlik/Prevody.kfc"); }
+    void writeUserFile(std::string_view bytes) const {
+        std::filesystem::create_directories(home_.path() / "data/vemlik");
+        home_.write("data/vemlik/Prevody.kfc", bytes);
+    }
 
 private:
     TemporaryDirectory home_;

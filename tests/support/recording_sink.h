@@ -1,6 +1,6 @@
 #pragma once
 
-#include "message_sink.h"
+#include "vemlik/message_sink.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,5 @@
 #include "program_under_test.h"
+#include "recording_sink.h"
 #include "status_panels.h"
 
 #include <QGroupBox>
@@ -14,8 +15,8 @@ private:
     QListWidget* menu = nullptr;
 
     QString panels() const {
-        const auto* bar = program->control<vemlik::StatusPanels>("StatusBar1");
-        return bar->panelText(4) + '|' + bar->panelText(5);
+        return program->control<QLabel>("Panel4")->text() + '|' +
+               program->control<QLabel>("Panel5")->text();
     }
 
     // Page 1 holding a conversion line, its result and the error marker.
@@ -52,6 +53,15 @@ private:
         QList<QWidget*> windows = QApplication::topLevelWidgets();
         windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
         return windows;
+    }
+
+    // Added as the user page adds a unit, while the overview is the active window.
+    void addUserUnit(const char* abbreviation) const {
+        vemlik::Engine& engine = program->engine();
+        vemlik::testing::RecordingSink messages;
+        engine.takeUserDimension("m", messages);
+        QVERIFY(engine.takeUserFactor("2", messages));
+        QVERIFY(engine.addUserUnit(abbreviation, "m", messages));
     }
 
     static bool activate(QWidget* window) {
@@ -123,15 +133,15 @@ private slots:
         // Another window that is not the overview, as a message box is.
         QWidget other;
         other.show();
-        QVERIFY(activate(&other) && activate(program->window.get()) && !singlePageEmpty());
+        QVERIFY(activate(&other) && activate(program->window) && !singlePageEmpty());
 
         program->click("Command3");
         QListWidget* list = overviewList();
         QVERIFY(list && list->count() == 91 && list->item(90)->text() == "mi");
         list->setCurrentRow(10);
-        QVERIFY(vemlik::addUserUnit(program->state.units, "versta", 1066.8, 5));
-        QVERIFY(vemlik::addUserUnit(program->state.units, "m", 1, 5));
-        QVERIFY(activate(program->window.get()) && singlePageEmpty());
+        addUserUnit("versta");
+        addUserUnit("m");
+        QVERIFY(activate(program->window) && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
         QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
         QVERIFY(activate(list->window()));
@@ -183,7 +193,7 @@ private slots:
         QListWidget* list = overviewList();
         QVERIFY(list && list->hasFocus());
         QStringList nameless;
-        for (QWidget* window : {static_cast<QWidget*>(program->window.get()), list->window()}) {
+        for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 // A widget with a focus proxy hands the focus on; the proxy is walked itself.
                 if (widget->focusPolicy() != Qt::NoFocus && widget->focusProxy() == nullptr &&

@@ -1,13 +1,13 @@
 #include "private_home.h"
 #include "program.h"
-#include "status_panels.h"
-#include "unit_table.h"
+#include "qt_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -31,10 +31,9 @@ private:
     // Also the file dialog keeps its state there, in the user's settings.
     const vemlik::testing::PrivateHome home;
     // Beside this test's executable, as the program's Prevody.kfc lies beside vemlik.
-    const QString userFileName =
-        QApplication::applicationDirPath() + u'/' + QLatin1String(vemlik::kUserConversionFileName);
-    std::unique_ptr<vemlik::Program> program;
+    const QString userFileName = QApplication::applicationDirPath() + "/Prevody.kfc";
     vemlik::QtDialogs dialogs;
+    std::unique_ptr<vemlik::Program> program;
 
     // Qt's Czech text for one of its English texts; a text that the translation leaves in
     // English comes back marked, so that it never matches a button.
@@ -65,7 +64,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("versta, 1066.8 , 5 \r\n") > 0);
         file.close();
         std::signal(SIGPIPE, SIG_DFL);
-        program = std::make_unique<vemlik::Program>();
+        program = std::make_unique<vemlik::Program>(dialogs);
         QFile::remove(userFileName);
     }
 
@@ -85,8 +84,10 @@ private slots:
         QVERIFY(sigaction(SIGPIPE, nullptr, &brokenPipe) == 0 && brokenPipe.sa_handler == SIG_IGN);
         program->window().show();
         QVERIFY(QTest::qWaitForWindowActive(&program->window()));
-        const auto* panels = program->window().findChild<vemlik::StatusPanels*>("StatusBar1");
-        QCOMPARE(panels->panelText(4) + '|' + panels->panelText(5), "Prevody.kfc| 1 +  91");
+        const auto panel = [this](const char* name) {
+            return program->window().findChild<QLabel*>(name)->text();
+        };
+        QCOMPARE(panel("Panel4") + '|' + panel("Panel5"), "Prevody.kfc| 1 +  91");
     }
 
     void boxesCarryTheProgramsNameIconTextAndCzechButtons() {

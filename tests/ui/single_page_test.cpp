@@ -151,7 +151,7 @@ private slots:
             }
             input += lines[index] + '\n';
         }
-        const std::string userFile = program->directory.fileName(vemlik::kUserConversionFileName);
+        const std::string userFile = program->home.userFileName();
         QCOMPARE(vemlik::testing::runCli({"--separator", ",", "--prevody", userFile}, input), page);
         // The user unit did reach both, so its lines compare results rather than two errors.
         QVERIFY(page.output.find("3200,40 m\n") != std::string::npos);

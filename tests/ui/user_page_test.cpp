@@ -2,6 +2,9 @@
 
 #include <QRadioButton>
 
+constexpr std::size_t kBuiltInUnits = 91;
+constexpr std::size_t kTableRows = 100;
+
 // The user conversion page through its widgets, Prevody.kfc through its bytes.
 class UserPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
@@ -27,8 +30,7 @@ private:
     // The entry named by what was typed is refused with these messages; the page starts anew.
     void expectRefused(const QString& entry, const QString& messages) {
         QCOMPARE(entry + ": " + program->dialogs.messages.join(u'|'), entry + ": " + messages);
-        QVERIFY2(program->state.units.userRowCount == 0 &&
-                     program->state.units.rowCount == vemlik::kBuiltInCount && entryCleared(),
+        QVERIFY2(program->engine().units().size() == kBuiltInUnits && entryCleared(),
                  qPrintable(entry));
     }
 
@@ -55,7 +57,7 @@ private slots:
     void onlyPermanentUnitsAreWrittenOnYes() {
         // The exponents at both ends of their range, and a negative factor, are taken.
         define("sah", "m5/s3", "-1.7");
-        QCOMPARE(program->state.units.rows[vemlik::kBuiltInCount + 1].dimensionCode, 19);
+        QCOMPARE(program->engine().units().back().dimensionCode, 19);
         QVERIFY(program->dialogs.questions.isEmpty() && entryCleared());
 
         choosePermanent();
@@ -67,7 +69,7 @@ private slots:
         QCOMPARE(program->dialogs.questions.join(u'|'),
                  "Převod versta bude zapsán do souboru|Převod sazen bude zapsán do souboru|"
                  "Převod bod bude zapsán do souboru");
-        QCOMPARE(program->state.units.userRowCount, 4);
+        QCOMPARE(program->engine().counts().userRows, 4);
         // Nothing lies beside the executable, so the units go to the user's data folder.
         QCOMPARE(program->home.readUserFile(),
                  std::string("versta, 1066.8 , 5 \r\nbod, 2 , 54444444 \r\n"));
@@ -80,13 +82,13 @@ private slots:
 
     // Prevody.kfc a directory, so that the append fails.
     void failedAppendKeepsTheRowAndSaysSo() {
-        std::filesystem::create_directories(program->state.units.userFileName);
+        std::filesystem::create_directories(program->engine().userFileName());
         choosePermanent();
         define("versta", "m", "1066.8");
         QCOMPARE(program->dialogs.messages,
                  QStringList(QStringLiteral("Převod nelze zapsat do souboru %1, platí jen do "
                                             "ukončení programu!")
-                                 .arg(program->state.units.userFileName.c_str())));
+                                 .arg(program->engine().userFileName().c_str())));
         // The program goes on: the menu, then the unit on the single conversion page.
         program->click("Command12");
         program->choose(0);
@@ -130,13 +132,13 @@ private slots:
     }
 
     void fullTableTakesNothingMore() {
-        while (program->state.units.rowCount < vemlik::kMaxRows) {
+        while (program->engine().units().size() < kTableRows) {
             define("versta", "m", "2");
         }
         define("sazen", "m", "2");
         QCOMPARE(program->dialogs.messages,
                  QStringList{"Tabulka jednotek je plná, další převod nelze přidat!"});
-        QCOMPARE(program->state.units.userRowCount, vemlik::kMaxRows - vemlik::kBuiltInCount);
+        QCOMPARE(program->engine().counts().userRows, 9);
         QVERIFY(entryCleared());
     }
 };

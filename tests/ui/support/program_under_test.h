@@ -1,13 +1,12 @@
 #pragma once
 
-#include "dialog_message_sink.h"
-#include "engine_state.h"
 #include "main_window.h"
 #include "page_tabs.h"
 #include "private_home.h"
+#include "program.h"
 #include "scripted_dialogs.h"
 #include "temporary_directory.h"
-#include "unit_table.h"
+#include "vemlik/engine.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,19 +22,19 @@
 
 namespace vemlik::testing {
 
-// The program as its start-up builds it, in a directory of its own that holds the given
-// Prevody.kfc (none if empty), with a home of its own and scripted dialogs. Czech settings, so that
-// numbers carry a decimal comma.
+// The program as its start-up builds it, with a home of its own whose data folder holds the
+// given Prevody.kfc (none if empty), scripted dialogs, and a directory for results files. Czech
+// settings, so that numbers carry a decimal comma.
 class ProgramUnderTest {
 public:
     explicit ProgramUnderTest(std::string_view userFile = {}) {
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
         if (!userFile.empty()) {
-            directory.write(kUserConversionFileName, userFile);
+            home.writeUserFile(userFile);
         }
-        initialiseEngine(state.units, messages, directory.directoryName());
-        window = std::make_unique<MainWindow>(state, dialogs, messages);
-        ended = std::make_unique<QSignalSpy>(window.get(), &MainWindow::programEnded);
+        program = std::make_unique<Program>(dialogs);
+        window = &program->window();
+        ended = std::make_unique<QSignalSpy>(window, &MainWindow::programEnded);
         SSTab1 = control<PageTabs>("SSTab1");
         lblNabidka = control<QListWidget>("lblNabidka");
     }
@@ -60,12 +59,13 @@ public:
         QTest::keyClick(control, key);
     }
 
+    Engine& engine() const { return program->engine(); }
+
     PrivateHome home;
     TemporaryDirectory directory;
     ScriptedDialogs dialogs;
-    DialogMessageSink messages{dialogs};
-    EngineState state;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow* window;
     std::unique_ptr<QSignalSpy> ended;
     PageTabs* SSTab1;
     QListWidget* lblNabidka;
@@ -80,7 +80,7 @@ protected:
         program.reset();
         program = std::make_unique<ProgramUnderTest>(userFile);
         program->window->show();
-        return QTest::qWaitForWindowActive(program->window.get());
+        return QTest::qWaitForWindowActive(program->window);
     }
 
     std::unique_ptr<ProgramUnderTest> program;

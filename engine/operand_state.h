@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vemlik/engine.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,36 +15,14 @@ using DimensionVector = std::array<std::int16_t, kBasePositionCount>;
 inline constexpr std::array<std::string_view, kBasePositionCount> kBaseSymbols = {
     "m", "s", "kg", "K", "A", "mol", "cd", "x"};
 
-inline constexpr int kBuiltInCount = 91;
-inline constexpr int kMaxRows = 100;
 inline constexpr int kResultListSize = 5;
 
-enum ErrorFlag : std::int16_t {
-    kNoError = 0,
-    kInconsistentUnits = 1,
-    kUnknownUnit = 2,
-    kResultOutOfRange = 3,
-};
-
-// One row of the unit table.
-struct UnitRecord {
-    std::string abbreviation; // UTF-8, letter case as written
-    double factor = 0;        // value of one unit in SI base units
-    std::int32_t dimensionCode = 0;
-};
-
-// The units known in this run: the built-in rows, then the user rows. It only grows.
-struct UnitTable {
-    // Rows are numbered from 1; row 0 is never used.
-    std::array<UnitRecord, kMaxRows + 1> rows;
-    // Size and first letter of each row's abbreviation, kept beside the rows so that a lookup
-    // passes over most rows without touching their text.
-    std::array<std::uint32_t, kMaxRows + 1> lookupKeys{};
-    int builtInCount = 0;
-    int userRowCount = 0;
-    int rowCount = 0;
-
-    std::string userFileName; // where the user rows come from and new ones are appended
+// What the last line converted, or the last dimension parsed, met; the last fault wins.
+enum class ErrorFlag : std::int16_t {
+    None = 0,
+    InconsistentUnits = 1,
+    UnknownUnit = 2,
+    ResultOutOfRange = 3,
 };
 
 // One side of a conversion as evaluated from its unit text.
@@ -57,10 +37,13 @@ struct Conversion {
     Operand target;
     Operand source;
 
-    double apply(double value) const {
-        return (value * source.factor + source.offset) / target.factor + target.offset;
-    }
+    UnitPair pair() const { return {source.factor, source.offset, target.factor, target.offset}; }
 };
+
+// The one place where a value is converted, on a conversion line and on the block page.
+inline double applyPair(const UnitPair& pair, double value) {
+    return (value * pair.sourceFactor + pair.sourceOffset) / pair.targetFactor + pair.targetOffset;
+}
 
 // The operands that the pages share on purpose: a dimension entered on the user page and the
 // last conversion line leave them for each other. The target is the unit written before the
@@ -71,16 +54,10 @@ struct OperandState {
     Conversion conversion;
     // Of the last line converted or dimension parsed. The user page refuses to store a
     // dimension while it says that a unit was unknown, also when a conversion line set it.
-    std::int16_t errorFlag = kNoError;
+    ErrorFlag errorFlag = ErrorFlag::None;
     // Item k of a line stores its converted value in entry k - 1. Entries are never cleared,
     // so an empty line gives back the first value that the lines before left.
     std::array<float, kResultListSize> resultList{};
-};
-
-// What the program holds for the whole run and hands to its windows.
-struct EngineState {
-    UnitTable units;
-    OperandState operands;
 };
 
 } // namespace vemlik

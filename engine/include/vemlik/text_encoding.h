@@ -39,6 +39,10 @@ std::size_t characterCount(std::string_view text);
 // take one, a C1 one (U+0080 to U+009F) two; 0 for any other character.
 std::size_t controlCharacterLength(std::string_view text, std::size_t index);
 
+// Whether a character of the text is white space in Unicode's sense: a blank of any width, a
+// line or paragraph separator, or one of TAB, LF, VT, FF, CR and NEL.
+bool holdsWhiteSpace(std::string_view text);
+
 // Small and capital letters are alike for ASCII and the Latin letters of Central European
 // languages (Czech among them).
 bool equalIgnoringCase(std::string_view a, std::string_view b);

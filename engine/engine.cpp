@@ -1,0 +1,190 @@
+#include "vemlik/engine.h"
+
+#include "block_conversion.h"
+#include "dimension_code.h"
+#include "line_converter.h"
+#include "number_reader.h"
+#include "operand_state.h"
+#include "result_format.h"
+#include "results_file_format.h"
+#include "text_file_appender.h"
+#include "unit_expression.h"
+#include "unit_table.h"
+#include "user_conversion_file.h"
+#include "user_file_location.h"
+#include "user_unit.h"
+#include "vemlik/system_file.h"
+
+#include <cassert>
+#include <cstdint>
+
+namespace vemlik {
+
+namespace {
+
+// The engine keeps the unit texts of a line until the next line replaces them. Those of a long
+// line are given back, so that two long lines never hold memory at the same time.
+void releaseLongTexts(OperandState& operands) {
+    constexpr std::size_t kLong = std::size_t{1} << 20;
+    for (std::string* text : {&operands.targetText, &operands.sourceText}) {
+        if (text->capacity() > kLong) {
+            std::string().swap(*text);
+        }
+    }
+}
+
+// The unit written after the value of a line: the target unit as typed, else the source's
+// dimension in base units, else none.
+std::string unitShown(const OperandState& operands) {
+    if (!operands.targetText.empty()) {
+        return operands.targetText;
+    }
+    if (operands.sourceText.empty()) {
+        return {};
+    }
+    return resultUnitText(operands.conversion.source.vector);
+}
+
+} // namespace
+
+struct Engine::State {
+    UnitTable units;
+    OperandState operands;
+    std::string userFileName;
+    TextFileAppender resultsFile;
+};
+
+Engine::Engine() : state_(std::make_unique<State>()) {}
+
+Engine::~Engine() = default;
+
+void Engine::readUserFile(MessageSink& messages) {
+    state_->userFileName = userConversionFileName(executableDirectory(), userDataFolder());
+    readUserConversionFile(state_->units, state_->userFileName, messages);
+}
+
+void Engine::readUserFile(const std::string& fileName, ByteSource& file, MessageSink& messages) {
+    state_->userFileName = fileName;
+    LineSplitter lines = userFileLines(file);
+    addUserRecords(state_->units, messages, lines);
+}
+
+std::optional<std::string> Engine::convertLine(std::string_view line,
+                                               std::string_view decimalSeparator,
+                                               MessageSink& messages) {
+    OperandState& operands = state_->operands;
+    const LineResult result = convertLineItems(state_->units, operands, messages, line);
+    std::optional<std::string> shown;
+    if (result.errorFlag == ErrorFlag::None) {
+        shown = formatValue(result.firstValue, ValuePrecision::Single, decimalSeparator);
+        *shown += ' ';
+        *shown += unitShown(operands);
+    }
+    releaseLongTexts(operands);
+    return shown;
+}
+
+void Engine::takeSourceUnit(std::string_view unitText) {
+    state_->operands.sourceText = unitText;
+}
+
+std::optional<UnitPair> Engine::takeTargetUnit(std::string_view unitText, MessageSink& messages) {
+    OperandState& operands = state_->operands;
+    operands.targetText = unitText;
+    // The source is the one that Enter in the source field, or the last conversion line, left.
+    const LineResult result = convertLineItems(
+        state_->units, operands, messages, unitPairLine(operands.targetText, operands.sourceText));
+    if (result.errorFlag != ErrorFlag::None) {
+        return std::nullopt;
+    }
+    return result.conversion.pair();
+}
+
+BlockRow Engine::convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                   std::string_view decimalSeparator) const {
+    return vemlik::convertBlockValue(pair, valueText, decimalSeparator);
+}
+
+void Engine::takeUserDimension(std::string_view dimensionText, MessageSink& messages) {
+    const UnitExpressionValue dimension =
+        parseUnitExpression(state_->units, messages, dimensionText);
+    Operand& target = state_->operands.conversion.target;
+    target.factor = dimension.factor;
+    target.vector = dimension.vector;
+    // The flag then tells at the confirmation whether this dimension had an unknown name.
+    state_->operands.errorFlag = dimension.unknownName ? ErrorFlag::UnknownUnit : ErrorFlag::None;
+}
+
+bool Engine::takeUserFactor(std::string_view factorText, MessageSink& messages) {
+    const std::optional<double> factor = parseFactorText(factorText);
+    if (!factor) {
+        messages.showMessage("Faktor není numerická hodnota!");
+    }
+    // A factor of 0 is refused at the confirmation.
+    state_->operands.conversion.target.factor = factor.value_or(0);
+    return factor.has_value();
+}
+
+std::optional<UnitRecord> Engine::addUserUnit(std::string_view abbreviation,
+                                              std::string_view dimensionText,
+                                              MessageSink& messages) {
+    UnitTable& units = state_->units;
+    const OperandState& operands = state_->operands;
+    const Operand& dimension = operands.conversion.target;
+    const UserUnitEntry entry{abbreviation, dimensionText, dimension, operands.errorFlag};
+    if (const std::optional<std::string_view> refusal = userUnitRefusal(entry, units)) {
+        messages.showMessage(*refusal);
+        return std::nullopt;
+    }
+    const std::int64_t code = encodeDimensionCode(dimension.vector);
+    // The exponents were checked, so the code fits in 32 bits; the table was not full.
+    assert(code >= INT32_MIN && code <= INT32_MAX);
+    [[maybe_unused]] const bool added =
+        units.add(abbreviation, dimension.factor, static_cast<std::int32_t>(code));
+    assert(added);
+    return units.row(units.rowCount());
+}
+
+bool Engine::writeUserUnit(const UnitRecord& unit, MessageSink& messages) {
+    if (appendUserConversionRecord(state_->userFileName, unit)) {
+        return true;
+    }
+    messages.showMessage("Převod nelze zapsat do souboru " + state_->userFileName +
+                         ", platí jen do ukončení programu!");
+    return false;
+}
+
+bool Engine::openResultsFile(const std::string& fileName) {
+    return state_->resultsFile.open(fileName);
+}
+
+bool Engine::resultsFileOpen() const {
+    return state_->resultsFile.isOpen();
+}
+
+AppendOutcome Engine::appendConversion(std::string_view lineText, std::string_view resultText) {
+    return state_->resultsFile.append(singleConversionLine(lineText, resultText));
+}
+
+AppendOutcome Engine::appendBlockTable(std::string_view sourceUnits, std::string_view targetUnits,
+                                       std::string_view table) {
+    return state_->resultsFile.append(blockTableSection(sourceUnits, targetUnits, table));
+}
+
+void Engine::closeResultsFile() {
+    state_->resultsFile.close();
+}
+
+std::span<const UnitRecord> Engine::units() const {
+    return state_->units.rows();
+}
+
+UnitCounts Engine::counts() const {
+    return state_->units.counts();
+}
+
+const std::string& Engine::userFileName() const {
+    return state_->userFileName;
+}
+
+} // namespace vemlik

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "vemlik/byte_source.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vemlik {
+
+// The operating system as the engine and vemlik-cli use it: files read, written and appended
+// to, the standard streams, and the places where the user's files lie. Its calls live in one
+// file per system; everything else is standard C++.
+class SystemFile : public ByteSource {
+public:
+    enum class Kinds { RegularOnly, AnyReadable };
+    // Why a file did not open.
+    enum class OpenFailure { None, Missing, NotPermitted, Folder, Other };
+
+    // Opens without waiting for a partner process. With RegularOnly, anything but a regular
+    // file (a FIFO, a device) is refused, so that reading can never block; a folder is always
+    // refused.
+    static SystemFile openForReading(const std::string& name, Kinds kinds);
+    // Opens at its end, creating the file when missing, without waiting for a reader. Only a
+    // regular file or a character device is taken: a FIFO or socket would block or vanish.
+    static SystemFile openForAppending(const std::string& name);
+    // The process's own streams; they stay open when the object goes.
+    static SystemFile standardInput();
+    static SystemFile standardOutput();
+    static SystemFile standardError();
+
+    SystemFile() = default;
+    SystemFile(SystemFile&& other) noexcept;
+    SystemFile& operator=(SystemFile&& other) noexcept;
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+    ~SystemFile() override;
+
+    bool isOpen() const { return descriptor_ >= 0; }
+    OpenFailure openFailure() const { return openFailure_; }
+    std::ptrdiff_t read(char* buffer, std::size_t size) override;
+    // Writes all bytes, going on after partial writes; false at the first refusal.
+    bool writeAll(std::string_view bytes);
+    // Writes all bytes at the end and returns once they are on the disk (with the folder's
+    // entry, when the opening created the file). After a failed or short write the file is cut
+    // back to its length before, so that an append is in the file whole or not at all.
+    bool appendWhole(std::string_view bytes);
+    // False once the file has lost its last name, deleted while open.
+    bool stillNamed() const;
+    void close();
+
+private:
+    SystemFile(int descriptor, bool owned, std::string createdIn);
+    static SystemFile failedToOpen();
+
+    int descriptor_ = -1;
+    bool owned_ = true;
+    OpenFailure openFailure_ = OpenFailure::None;
+    // The folder whose new entry must still reach the disk; empty when none.
+    std::string createdIn_;
+};
+
+// Creates the file's folder with its parents, each new one durable. False when that fails.
+bool createFolderOf(const std::string& fileName);
+
+// Whether anything, a file or a folder, has the name.
+bool exists(const std::string& name);
+
+// The folder that holds the running executable, with a trailing separator; nothing when the
+// system does not tell.
+std::optional<std::string> executableDirectory();
+
+// The folder in which the user's programs keep their data, without a trailing separator:
+// $XDG_DATA_HOME, or $HOME/.local/share where XDG_DATA_HOME is unset, empty or not absolute.
+// Nothing without a home either.
+std::optional<std::string> userDataFolder();
+
+// A write to a pipe without a reader then fails like any other write instead of ending the
+// program.
+void ignoreBrokenPipes();
+
+// Large blocks, such as those of a long line, go back to the system when freed instead of
+// staying with the process.
+void returnLargeBlocksWhenFreed();
+
+} // namespace vemlik
