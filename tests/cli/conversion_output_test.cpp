@@ -29,6 +29,8 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
           "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
           1}},
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
+        // Lines end at LF, CR LF or a lone CR, as in files from old systems.
+        {kComma, "36 km/h\r5 m\r\n1 km\n", {"10,000 m/s\n5,0000 m\n1000,00 m\n", "", 0}},
         {{"--oddelovac", ","}, "1 m\n", fault("neznámá volba --oddelovac")},
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},

@@ -151,6 +151,26 @@ TEST_F(UserConversionFileTest, LineEndsAndLongRecordsHoldAcrossReadsInPieces) {
               std::tuple(1, "sah", Messages{malformedOn(1)}));
 }
 
+// A source that gives its text and then fails, as a disk with a bad sector does.
+class FailingSource : public TextSource {
+public:
+    using TextSource::TextSource;
+    std::ptrdiff_t read(char* buffer, std::size_t size) override {
+        const std::ptrdiff_t count = TextSource::read(buffer, size);
+        return count > 0 ? count : -1;
+    }
+};
+
+// The records before the fault are kept, and the fault is not taken for the end of the file.
+TEST_F(UserConversionFileTest, AReadFaultIsToldAfterTheRecordsBeforeIt) {
+    FailingSource file("versta, 1066.8 , 5 \r\nsah, 2.1");
+    LineSplitter lines = userFileLines(file);
+    addUserRecords(*units, sink, lines);
+    EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
+              std::tuple(1, Messages{"Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj "
+                                     "nebyly načteny!"}));
+}
+
 TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
     const double inf = std::numeric_limits<double>::infinity();
     for (const UnitRecord& record :

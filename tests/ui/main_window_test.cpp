@@ -101,11 +101,17 @@ private slots:
         QCOMPARE(program->SSTab1->currentIndex(), 1);
     }
 
-    // A caption's click or access key enters its page, which empties it. The shown page's
-    // "Nové zadání" takes Alt+N at every press, as the check box takes Alt+U, rather than the
-    // caption that shares the key.
+    // A caption's click or access key enters its page, which empties it; Ctrl+Tab, which would
+    // pass page entry by, changes nothing. The shown page's "Nové zadání" takes Alt+N at every
+    // press, as the check box takes Alt+U, rather than the caption that shares the key.
     void captionsEnterPagesAndLeaveSharedKeysToThePage() {
         fillSinglePage();
+        const Qt::KeyboardModifiers pageKeys[] = {Qt::ControlModifier,
+                                                  Qt::ControlModifier | Qt::ShiftModifier};
+        for (const Qt::KeyboardModifiers modifiers : pageKeys) {
+            QTest::keyClick(Text1, Qt::Key_Tab, modifiers);
+            QVERIFY(program->SSTab1->currentIndex() == 1 && Text1->text() == "36 km/h");
+        }
         clickCaption(1);
         QVERIFY(singlePageEmpty() && Text1->hasFocus());
         clickCaption(0);
@@ -191,7 +197,7 @@ private slots:
     void namesKeysAndOneOverview() {
         program->choose(2);
         QListWidget* list = overviewList();
-        QVERIFY(list && list->hasFocus());
+        QVERIFY(list && list->hasFocus() && list->selectedItems() == QList{list->item(0)});
         QStringList nameless;
         for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
