@@ -21,8 +21,7 @@ struct Line {
     Messages messages = {};
 };
 
-constexpr ErrorFlag kInconsistentUnits = ErrorFlag::InconsistentUnits;
-constexpr ErrorFlag kOutOfRange = ErrorFlag::ResultOutOfRange;
+using enum ErrorFlag;
 
 class LineConverter : public testing::InitialisedEngine {
 protected:
@@ -50,7 +49,7 @@ TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
         {Line{"154,5 kcal/m2/h/C", 179.6835F}, Line{"1 000 m", 0}, Line{"+.5 (km)", 500},
          Line{";5 km", 0}, Line{"3e38 m", 3e38F}, Line{"c 32 f", -2.222222e-6F},
          Line{"F 100 C", 212}, Line{"R 0 C", 491.67F}, Line{"K 0 C", 273.15F},
-         Line{"C 1 F/s", -272.59445F, kInconsistentUnits, {kInconsistent + "s :  0 -1"}}});
+         Line{"C 1 F/s", -272.59445F, InconsistentUnits, {kInconsistent + "s :  0 -1"}}});
 }
 
 // The flag of a line is that of its last fault, kept through the items that follow. A unit
@@ -59,33 +58,34 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const std::string underflow = "km9" + repeated("/km9", 40);
     const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
                                kUnknown + "qq", kInconsistent + "m :  1  0"};
-    expectConversions({Line{"m 5 s", 5, kInconsistentUnits, {kInconsistent + "m :  1  0"}},
-                       Line{"Pa 5 N", 5, kInconsistentUnits, {kInconsistent + "m : -1  1"}},
-                       Line{"m 5 6 7", 7, kInconsistentUnits, {kInconsistent + "m :  1  0"}},
-                       Line{"  5.  m ", 5, ErrorFlag::None, {kMissingBlank + "5.  m"}},
-                       Line{"qq*m 5x xyz/abc2*s", 5, kInconsistentUnits, unknowns},
-                       Line{"5 xyz; m 5 s; 5 km",
-                            5,
-                            kInconsistentUnits,
-                            {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
-                       Line{"1e999 m", 0, kOutOfRange, {kOutOfRangeText}},
-                       Line{"1e38 km", 0, kOutOfRange, {kOutOfRangeText}},
-                       Line{"qq 1e999 s",
-                            0,
-                            kInconsistentUnits,
-                            {kUnknown + "qq", kOutOfRangeText, kInconsistent + "s :  0  1"}},
-                       Line{"1 " + underflow, 0, kOutOfRange, {kOutOfRangeText}},
-                       Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5",
-                            0,
-                            kOutOfRange,
-                            {kOutOfRangeText}},
-                       Line{"5 m9" + repeated("*m9", 3641), 0, kOutOfRange, {kOutOfRangeText}},
-                       Line{"5 s/s9" + repeated("/s9", 3641), 0, kOutOfRange, {kOutOfRangeText}},
-                       {"qq 1 " + underflow,
-                        0,
-                        kInconsistentUnits,
-                        {kUnknown + "qq", kOutOfRangeText, kInconsistent + "m :  0 -351"}},
-                       Line{repeated("1 mm;", 25000), 0.001F}});
+    expectConversions(
+        {Line{"m 5 s", 5, InconsistentUnits, {kInconsistent + "m :  1  0"}},
+         Line{"Pa 5 N", 5, InconsistentUnits, {kInconsistent + "m : -1  1"}},
+         Line{"m 5 6 7", 7, InconsistentUnits, {kInconsistent + "m :  1  0"}},
+         Line{"  5.  m ", 5, None, {kMissingBlank + "5.  m"}},
+         Line{"qq*m 5x xyz/abc2*s", 5, InconsistentUnits, unknowns},
+         Line{"5 xyz; m 5 s; 5 km",
+              5,
+              InconsistentUnits,
+              {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
+         Line{"1e999 m", 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{"1e38 km", 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{"qq 1e999 s",
+              0,
+              InconsistentUnits,
+              {kUnknown + "qq", kOutOfRangeText, kInconsistent + "s :  0  1"}},
+         Line{"1 " + underflow, 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5",
+              0,
+              ResultOutOfRange,
+              {kOutOfRangeText}},
+         Line{"5 m9" + repeated("*m9", 3641), 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{"5 s/s9" + repeated("/s9", 3641), 0, ResultOutOfRange, {kOutOfRangeText}},
+         {"qq 1 " + underflow,
+          0,
+          InconsistentUnits,
+          {kUnknown + "qq", kOutOfRangeText, kInconsistent + "m :  0 -351"}},
+         Line{repeated("1 mm;", 25000), 0.001F}});
 }
 
 TEST_F(LineConverter, StoresTheFirstFiveItemsAndKeepsOperandTextsAcrossItems) {
