@@ -28,10 +28,10 @@ const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pr
 BlockPage::BlockPage(Engine& engine, Dialogs& dialogs, MessageSink& messages,
                      SharedResultsFile& results, QWidget* parent)
     : Page(parent), engine_(engine), dialogs_(dialogs), messages_(messages), results_(results) {
-    makeLabel(this, "Label8", QStringLiteral("Slouží k Vemlik tabulky dat se stejným rozměrem"),
+    makeLabel(this, "Label8", QStringLiteral("Slouží k přepočtu tabulky dat se stejným rozměrem"),
               {1920, 480, 4695, 255}, layoutFont(9.75));
     QGroupBox* frame =
-        makeFrame(this, "Frame2", QStringLiteral(" Vemlik "), {120, 720, 5655, 4815});
+        makeFrame(this, "Frame2", QStringLiteral(" Přepočet "), {120, 720, 5655, 4815});
     addEntryFields(frame);
     makeLabel(
         this, "Label23",
@@ -56,11 +56,12 @@ void BlockPage::addEntryFields(QWidget* frame) {
     makeLabel(frame, "Label11", QStringLiteral("Vstupní číselná hodnota"), {120, 1680, 2295, 255})
         ->setBuddy(valueEdit_);
     resultEdit_ = makeTextBox(frame, "Text6", {2760, 1920, 2655, 375}, font);
-    makeLabel(frame, "Label12", QStringLiteral("Vemlik číselná hodnota"), {2760, 1680, 2535, 255})
+    makeLabel(frame, "Label12", QStringLiteral("Přepočtená číselná hodnota"),
+              {2760, 1680, 2535, 255})
         ->setBuddy(resultEdit_);
     tableEdit_ = new QPlainTextEdit(frame);
     makeLabel(frame, "Label18",
-              QStringLiteral("Výsledky bloku Vemlik v pořadí původní a Vemlik hodnota"),
+              QStringLiteral("Výsledky bloku přepočtu v pořadí původní a přepočtená hodnota"),
               {120, 2640, 1095, 1455})
         ->setBuddy(tableEdit_);
     tableEdit_->setObjectName(QStringLiteral("Text8"));

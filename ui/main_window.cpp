@@ -24,7 +24,7 @@ namespace {
 enum PageIndex { MenuPageIndex, SinglePageIndex, BlockPageIndex, UserPageIndex, PageCount };
 
 constexpr std::array<const char*, PageCount> kCaptions = {"&Nabídka", " &Jednotlivá data",
-                                                          "&Blok dat", "&Uživ.Vemlik"};
+                                                          "&Blok dat", "&Uživ.převody"};
 
 } // namespace
 

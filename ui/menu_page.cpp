@@ -23,10 +23,10 @@ struct EntryText {
 
 // Each entry's text at the place of its entry, so that list and entries can't drift apart.
 constexpr std::array<EntryText, MenuPage::kEntryCount> kEntryTexts = {{
-    {MenuPage::SingleConversions, "Vemlik jednotlivých dat"},
-    {MenuPage::BlockConversions, "Vemlik bloku stejných dat"},
+    {MenuPage::SingleConversions, "Přepočet jednotlivých dat"},
+    {MenuPage::BlockConversions, "Přepočet bloku stejných dat"},
     {MenuPage::Overview, "Přehled dostupných jednotek"},
-    {MenuPage::UserConversions, "Přidání dalších uživatelských Vemlik"},
+    {MenuPage::UserConversions, "Přidání dalších uživatelských převodů"},
     {MenuPage::End, "Konec činnosti programu"},
 }};
 static_assert(std::ranges::all_of(kEntryTexts, [](const EntryText& entry) {

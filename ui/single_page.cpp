@@ -21,9 +21,9 @@ namespace {
 const QString kResultsFilter = QStringLiteral("Soubor s převody *.pre|*.pre");
 
 const QString kExplanation = QStringLiteral(
-    "Vemlik jednotlivých dat. Rozměr jednotek ZA číslem označuje v jaké soustavě je číslo "
-    "zadáváno. Provádí se Vemlik do základních jednotek soustavy SI (m,s,kg,K,I,mol,cd).       "
-    "Např. 36 km/h se Vemlik na 10  m/s. Ve výsledku se uvádějí rozepsané základní jednotky.  "
+    "Přepočet jednotlivých dat. Rozměr jednotek ZA číslem označuje v jaké soustavě je číslo "
+    "zadáváno. Provádí se přepočet do základních jednotek soustavy SI (m,s,kg,K,I,mol,cd).       "
+    "Např. 36 km/h se přepočte na 10  m/s. Ve výsledku se uvádějí rozepsané základní jednotky.  "
     "     Pokud se uvede rozměr i PŘED číslem označuje soustavu do které má být číslo převedeno. "
     "Např.  km/h 10 m/s poskytne výsledek 36 km/h. Je-li tento rozměr v základních jednotkách "
     "SI netřeba ho uvádět.");
@@ -31,8 +31,8 @@ const QString kExplanation = QStringLiteral(
 const QString kSyntax = QStringLiteral(
     "Mezi číslem a rozměrem musí být aspoň jedna mezera, celý rozměr může být event. v "
     "kulatých závorkách, ale lépe bez nich. Program nerozeznává velká a malá písmena, jsou si "
-    "ekvivalentní. Příklady:  154,5 kcal/m2/h/C   0,52 kg*m/min2  nebo Vemlik stupňů "
-    "Fahrenheita na Celsia    C 450 F.   Vemlik z anglických měr na cm/min:  cm/min 12 ft/hr.");
+    "ekvivalentní. Příklady:  154,5 kcal/m2/h/C   0,52 kg*m/min2  nebo přepočet stupňů "
+    "Fahrenheita na Celsia    C 450 F.   Přepočet z anglických měr na cm/min:  cm/min 12 ft/hr.");
 
 } // namespace
 

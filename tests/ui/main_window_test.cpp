@@ -157,6 +157,53 @@ private slots:
         QTRY_VERIFY(program->window->isActiveWindow() && !list->window()->isVisible());
     }
 
+    // The sentences speak of conversions in ordinary words; the program's name stands only in
+    // the title and the heading.
+    void sentencesNameTheConversionNotTheProgram() {
+        // As written, without the joiners that keep words whole.
+        const auto text = [this](const char* name) {
+            return program->control<QLabel>(name)->text().remove(QChar(0x2060));
+        };
+        QStringList entries;
+        for (int row = 0; row < menu->count(); ++row) {
+            entries.append(menu->item(row)->text());
+        }
+        QCOMPARE(entries,
+                 QStringList({"Přepočet jednotlivých dat", "Přepočet bloku stejných dat",
+                              "Přehled dostupných jednotek",
+                              "Přidání dalších uživatelských převodů", "Konec činnosti programu"}));
+        QCOMPARE(program->SSTab1->tabText(3), "&Uživ.převody");
+        QVERIFY(text("Label3").startsWith("Přepočet jednotlivých dat. Rozměr "));
+        QVERIFY(text("Label3").contains("Provádí se přepočet do základních jednotek soustavy SI "
+                                        "(m,s,kg,K,I,mol,cd).       Např. 36 km/h se přepočte na "
+                                        "10  m/s. Ve "));
+        QVERIFY(
+            text("Label7").endsWith("  nebo přepočet stupňů Fahrenheita na Celsia    C 450 F. "
+                                    "  Přepočet z anglických měr na cm/min:  cm/min 12 ft/hr."));
+        QCOMPARE(QStringList({text("Label8"), program->control<QGroupBox>("Frame2")->title(),
+                              text("Label12"), text("Label18")}),
+                 QStringList({"Slouží k přepočtu tabulky dat se stejným rozměrem", " Přepočet ",
+                              "Přepočtená číselná hodnota",
+                              "Výsledky bloku přepočtu v pořadí původní a přepočtená hodnota"}));
+        QStringList naming;
+        const auto note = [&naming](const QString& owner, const QString& shown) {
+            if (shown.contains("Vemlik")) {
+                naming.append(owner);
+            }
+        };
+        for (const QLabel* label : program->window->findChildren<QLabel*>()) {
+            note(label->objectName(), label->text());
+        }
+        for (const QGroupBox* frame : program->window->findChildren<QGroupBox*>()) {
+            note(frame->objectName(), frame->title());
+        }
+        for (int index = 0; index < program->SSTab1->count(); ++index) {
+            note("SSTab1", program->SSTab1->tabText(index));
+        }
+        note("lblNabidka", entries.join(u' '));
+        QCOMPARE(naming, QStringList({"Label1"}));
+    }
+
     // The status panels at their widths with room for their texts, labels and buttons wide
     // enough for their texts.
     void everyTextShowsWhole() {
