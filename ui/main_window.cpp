@@ -34,6 +34,10 @@ MainWindow::MainWindow(Engine& engine, Dialogs& dialogs, MessageSink& messages, 
     setWindowTitle(QStringLiteral("  V E M L I K"));
     setFont(windowFont());
     setFixedSize(twipsSize(7950, 6540));
+    // The window keeps its size, so its frame offers no maximizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);

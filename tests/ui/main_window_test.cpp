@@ -204,6 +204,15 @@ private slots:
         QCOMPARE(naming, QStringList({"Label1"}));
     }
 
+    // The window system is asked for a frame that minimizes and closes the window, but offers
+    // no maximizing of a window that keeps its size.
+    void frameWithoutMaximizing() {
+        const Qt::WindowFlags frame = program->window->windowHandle()->flags();
+        QVERIFY(frame.testFlag(Qt::WindowMinimizeButtonHint) &&
+                frame.testFlag(Qt::WindowCloseButtonHint) &&
+                !frame.testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
     // The status panels at their widths with room for their texts, labels and buttons wide
     // enough for their texts.
     void everyTextShowsWhole() {
