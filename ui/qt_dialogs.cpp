@@ -1,5 +1,7 @@
 #include "qt_dialogs.h"
 
+#include "czech_file_list.h"
+
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -39,6 +41,7 @@ QString QtDialogs::chooseResultsFileName(const QString& filter) {
     // The description already names its pattern; Qt would show it a second time.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(qtNameFilter(filter));
+    dialog.setProxyModel(new CzechFileList(&dialog));
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -1,6 +1,7 @@
 #include "private_home.h"
 #include "program.h"
 #include "qt_dialogs.h"
+#include "temporary_directory.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,9 +14,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <csignal>
 #include <functional>
@@ -40,6 +43,22 @@ private:
     static QString czech(const char* context, const char* english) {
         const QString text = QCoreApplication::translate(context, english);
         return text == QLatin1String(english) ? "untranslated " + text : text;
+    }
+
+    // The rows of the file dialog's detailed list in the order of their names, their columns
+    // joined by '|'.
+    static QStringList listed(const QTreeView* list) {
+        const QAbstractItemModel* model = list->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(list->rootIndex()); ++column) {
+                cells.append(model->index(row, column, list->rootIndex()).data().toString());
+            }
+            rows.append(cells.join(u'|'));
+        }
+        rows.sort();
+        return rows;
     }
 
     // Runs the check on the modal dialog once it is open; the call that opened it returns when
@@ -128,6 +147,50 @@ private slots:
             QCOMPARE(dialogs.chooseResultsFileName(filter), accept ? name : QString());
         }
         QVERIFY(!QFile::exists(name));
+    }
+
+    // A folder with a subfolder and a file: every word of the list, its headers and its sizes,
+    // types and dates, is Czech, also where Qt takes words from the locale (run under LANG=C
+    // and under Czech settings).
+    void fileDialogListsInCzech() {
+        const vemlik::testing::TemporaryDirectory folder;
+        QVERIFY(QDir(folder.path()).mkdir("podslozka"));
+        folder.write("vysledky.pre", "36 km/h       =  10,000 m/s\r\n");
+        const QStringList czechWords = {"Název",  "Velikost", "Typ",     "Datum",
+                                        "změny",  "Složka",   "Soubor",  "bajtů",
+                                        "prostý", "textový",  "dokument"};
+        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->setDirectory(QString::fromStdString(folder.path().string()));
+            const auto* list = dialog->findChild<QTreeView*>("treeView");
+            // Sizes and types come after the names, from a thread of the dialog's model.
+            QStringList rows;
+            const auto typed = [&] {
+                rows = listed(list);
+                return rows.size() == 2 && !rows.value(0).section(u'|', 2, 2).isEmpty() &&
+                       !rows.value(1).section(u'|', 2, 2).isEmpty();
+            };
+            QTRY_VERIFY(typed());
+            QVERIFY2(rows.value(0).startsWith("podslozka||Složka|") &&
+                         rows.value(1).startsWith("vysledky.pre|29 bajtů|"),
+                     qPrintable(rows.join(u'\n')));
+            QStringList shown;
+            for (int column = 0; column < list->model()->columnCount(list->rootIndex()); ++column) {
+                shown.append(list->model()->headerData(column, Qt::Horizontal).toString());
+            }
+            for (const QString& row : rows) {
+                shown.append(row.section(u'|', 1));
+            }
+            QStringList foreign;
+            for (const QString& word :
+                 shown.join(u' ').split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts)) {
+                if (!czechWords.contains(word)) {
+                    foreign.append(word);
+                }
+            }
+            QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u' ')));
+            dialog->reject();
+        });
+        dialogs.chooseResultsFileName("Soubor s převody *.pre|*.pre");
     }
 
     void endsFromTheMenu() {
