@@ -20,6 +20,10 @@ int main(int argc, char* argv[]) {
         early.request != vemlik::StartRequest::Refuse) {
         return vemlik::answerStartRequest(early);
     }
+    // Qt would end with an English message and an abort.
+    if (!vemlik::displayNamed(ownArguments(argc, argv))) {
+        return vemlik::answerStartRequest({vemlik::StartRequest::NoDisplay, {}});
+    }
     QApplication application(argc, argv);
     // The QApplication has taken its own options out of argc and argv; what remains is ours.
     const vemlik::StartOptions options = vemlik::parseStartOptions(ownArguments(argc, argv));

@@ -2,7 +2,9 @@
 
 #include "identity.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace vemlik {
 
@@ -22,7 +24,20 @@ constexpr const char* kUsageText =
     "Obecné volby knihovny Qt (například -platform, -style, -reverse) platí také.\n"
     "Převody po řádcích ze souborů nebo z roury dělá vemlik-cli.\n";
 
+bool variableSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
 } // namespace
+
+bool displayNamed(const std::vector<std::string>& arguments) {
+    const bool platformOption = std::ranges::any_of(arguments, [](const std::string& argument) {
+        return argument == "-platform" || argument == "--platform";
+    });
+    return platformOption || variableSet("DISPLAY") || variableSet("WAYLAND_DISPLAY") ||
+           variableSet("QT_QPA_PLATFORM");
+}
 
 StartOptions parseStartOptions(const std::vector<std::string>& arguments) {
     StartOptions result;
@@ -50,6 +65,11 @@ int answerStartRequest(const StartOptions& options) {
         break;
     case StartRequest::Refuse:
         std::fprintf(stderr, "vemlik: %s\nNávod: vemlik --help\n", options.fault.c_str());
+        return kRefused;
+    case StartRequest::NoDisplay:
+        std::fputs("vemlik: chybí grafický displej, okno nelze otevřít (není nastavena proměnná "
+                   "DISPLAY ani WAYLAND_DISPLAY)\nPřevody bez okna dělá vemlik-cli.\n",
+                   stderr);
         return kRefused;
     case StartRequest::OpenWindow:
         break;

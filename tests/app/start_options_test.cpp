@@ -1,5 +1,5 @@
 // What vemlik answers to its arguments before any window opens: the version and the Czech
-// help, and a refusal of anything that neither it nor Qt knows.
+// help, a refusal of anything that neither it nor Qt knows, and of a start without a display.
 #include "cli_process.h"
 #include "identity.h"
 
@@ -22,6 +22,12 @@ const Start kStarts[] = {
     {{"-platform", "offscreen", "--version"}, kVersionLine, "", 0},
     {{"-platform", "offscreen", "--verze"}, "", "vemlik: neznámá volba --verze" + kHint, 2},
     {{"-platform", "offscreen", "a.kfc"}, "", "vemlik: nadbytečný argument a.kfc" + kHint, 2},
+    // Nowhere to open the window: a Czech message instead of Qt's abort.
+    {{},
+     "",
+     "vemlik: chybí grafický displej, okno nelze otevřít (není nastavena proměnná DISPLAY ani "
+     "WAYLAND_DISPLAY)\nPřevody bez okna dělá vemlik-cli.\n",
+     2},
 };
 
 TEST(WindowProgramArguments, AnswerOrRefuseBeforeAnyWindowOpens) {
