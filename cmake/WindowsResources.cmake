@@ -13,7 +13,7 @@ add_custom_target(vemlik_windows_icon DEPENDS ${VEMLIK_WINDOWS_ICON})
 # A version resource wants four numbers; the project's version may give fewer.
 set(version_numbers)
 foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
-    set(number ${PROJECT_VERSION_${part}})
+    set(number "${PROJECT_VERSION_${part}}")
     if(number STREQUAL "")
         set(number 0)
     endif()
