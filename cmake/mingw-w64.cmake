@@ -8,6 +8,9 @@ set(mingw_triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${mingw_triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_triple}-windres)
+# The compiler's own runtime (libgcc, libstdc++, winpthread) linked in, so that a program needs
+# only Windows' DLLs, installed or run under wine from the build folder.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Headers, libraries and packages come from the mingw-w64 tree and the folders named in
 # CMAKE_PREFIX_PATH (the static Qt), never from the host's; programs such as Qt's moc come from
