@@ -135,28 +135,6 @@ SystemFile SystemFile::failedToOpen() {
     return file;
 }
 
-SystemFile::SystemFile(int descriptor, bool owned, std::string createdIn)
-    : descriptor_(descriptor), owned_(owned), createdIn_(std::move(createdIn)) {}
-
-SystemFile::SystemFile(SystemFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), owned_(other.owned_),
-      openFailure_(other.openFailure_), createdIn_(std::move(other.createdIn_)) {}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        owned_ = other.owned_;
-        openFailure_ = other.openFailure_;
-        createdIn_ = std::move(other.createdIn_);
-    }
-    return *this;
-}
-
-SystemFile::~SystemFile() {
-    close();
-}
-
 std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
     while (true) {
         const ssize_t count = ::read(descriptor_, buffer, size);
