@@ -139,12 +139,13 @@ int reportFailedRun(SystemFile& standardError, std::string_view message) {
 int main(int argc, char** argv) {
     ignoreBrokenPipes();
     returnLargeBlocksWhenFreed();
+    showUtf8OnConsole();
     SystemFile standardOutput = SystemFile::standardOutput();
     SystemFile standardError = SystemFile::standardError();
     try {
         OutputBuffer output(standardOutput);
         OutputBuffer errors(standardError, &output);
-        return run(std::vector<std::string>(argv + 1, argv + argc), output, errors);
+        return run(programArguments(argc, argv), output, errors);
     } catch (const std::bad_alloc&) {
         return reportFailedRun(standardError,
                                "vemlik-cli: nedostatek paměti, převod byl přerušen\n");

@@ -246,6 +246,13 @@ std::optional<std::string> userDataFolder() {
     return std::nullopt;
 }
 
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return {argv + 1, argv + argc};
+}
+
+// A POSIX terminal shows the bytes as the user's locale reads them.
+void showUtf8OnConsole() {}
+
 void ignoreBrokenPipes() {
     std::signal(SIGPIPE, SIG_IGN);
 }

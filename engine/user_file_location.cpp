@@ -2,6 +2,8 @@
 
 #include "vemlik/system_file.h"
 
+#include <filesystem>
+
 namespace vemlik {
 
 std::string userConversionFileName(const std::optional<std::string>& executableFolder,
@@ -11,7 +13,9 @@ std::string userConversionFileName(const std::optional<std::string>& executableF
         return besideExecutable;
     }
     if (dataFolder) {
-        return *dataFolder + "/vemlik/" + kUserConversionFileName;
+        // The separator of the system's own names, which the messages show.
+        constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+        return *dataFolder + kSeparator + "vemlik" + kSeparator + kUserConversionFileName;
     }
     return besideExecutable;
 }

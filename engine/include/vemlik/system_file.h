@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vemlik {
 
@@ -75,6 +76,13 @@ std::optional<std::string> executableDirectory();
 // $XDG_DATA_HOME, or $HOME/.local/share where XDG_DATA_HOME is unset, empty or not absolute.
 // Nothing without a home either.
 std::optional<std::string> userDataFolder();
+
+// The program's arguments after its own name, in UTF-8 whatever the system passed them in.
+std::vector<std::string> programArguments(int argc, char** argv);
+
+// A console that the program writes to shows the UTF-8 of its standard streams as the text it
+// is, until the program ends.
+void showUtf8OnConsole();
 
 // A write to a pipe without a reader then fails like any other write instead of ending the
 // program.
