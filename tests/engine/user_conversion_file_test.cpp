@@ -1,6 +1,7 @@
 #include "user_conversion_file.h"
 #include "user_file_location.h"
 
+#include "environment.h"
 #include "initialised_engine.h"
 #include "vemlik/system_file.h"
 
@@ -186,17 +187,25 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
 }
 
 // A file beside the executable wins; without one it lies in the data folder, which follows the
-// XDG rules (a relative path is ignored), and without a data folder beside the executable.
+// XDG rules (a relative path is ignored) or on Windows is %APPDATA%, and without a data folder
+// beside the executable.
 TEST(UserFileLocation, BesideTheExecutableThenInTheDataFolder) {
     const testing::TemporaryDirectory program;
     const std::string folder = program.directoryName();
-    setenv("XDG_DATA_HOME", "data", 1);
+#ifdef _WIN32
+    testing::setVariable("APPDATA", "data");
+    EXPECT_EQ(userConversionFileName(folder, userDataFolder()), folder + "Prevody.kfc");
+    testing::setVariable("APPDATA", "C:\\data");
+    EXPECT_EQ(userConversionFileName(folder, userDataFolder()), "C:\\data\\vemlik\\Prevody.kfc");
+#else
+    testing::setVariable("XDG_DATA_HOME", "data");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()),
               std::string(std::getenv("HOME")) + "/.local/share/vemlik/Prevody.kfc");
-    unsetenv("HOME");
+    testing::removeVariable("HOME");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()), folder + "Prevody.kfc");
-    setenv("XDG_DATA_HOME", "/data", 1);
+    testing::setVariable("XDG_DATA_HOME", "/data");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()), "/data/vemlik/Prevody.kfc");
+#endif
     program.write("Prevody.kfc", "");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()), folder + "Prevody.kfc");
 }

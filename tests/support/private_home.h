@@ -1,21 +1,23 @@
 #pragma once
 
+#include "environment.h"
 #include "temporary_directory.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace vemlik::testing {
 
-// Points HOME, XDG_DATA_HOME and XDG_CONFIG_HOME at a temporary folder of its own, so that
-// nothing a test starts reads or writes the units or the settings kept in the real home. The
-// variables are not restored: after the folder is gone they still lead nowhere real.
+// Points HOME, XDG_DATA_HOME and XDG_CONFIG_HOME (APPDATA on Windows) at a temporary folder of
+// its own, so that nothing a test starts reads or writes the units or the settings kept in the
+// real home. The variables are not restored: after the folder is gone they still lead nowhere
+// real.
 class PrivateHome {
 public:
     PrivateHome() {
-        setenv("HOME", home_.path().c_str(), 1);
-        setenv("XDG_DATA_HOME", home_.fileName("data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", home_.fileName("config").c_str(), 1);
+        setVariable("HOME", home_.path().string());
+        setVariable("XDG_DATA_HOME", home_.fileName("data"));
+        setVariable("XDG_CONFIG_HOME", home_.fileName("config"));
+        setVariable("APPDATA", home_.fileName("data"));
     }
 
     // The user's Prevody.kfc while no file lies beside the executable.
