@@ -2,6 +2,7 @@
 
 #include "temporary_directory.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <iomanip>
@@ -32,7 +33,28 @@ inline std::string shellWord(std::string_view text) {
     return word + "'";
 }
 
-inline const std::string kCli = shellWord(VEMLIK_CLI_PATH);
+// The Windows build's tool is tested by these same tests, built for Linux, through wine.
+#ifdef VEMLIK_CLI_UNDER_WINE
+inline constexpr bool kUnderWine = true;
+#else
+inline constexpr bool kUnderWine = false;
+#endif
+
+// The shell's command that starts the tool at the path.
+inline std::string toolCommand(std::string_view path) {
+    return (kUnderWine ? "wine " : "") + shellWord(path);
+}
+
+// A name that the tool made itself, as it shows it: wine shows the Linux folders on drive Z:.
+inline std::string shownName(std::string name) {
+    if (!kUnderWine) {
+        return name;
+    }
+    std::ranges::replace(name, '/', '\\');
+    return "Z:" + name;
+}
+
+inline const std::string kCli = toolCommand(VEMLIK_CLI_PATH);
 
 // Runs a shell command with the input on standard input. LC_ALL outweighs every other locale
 // setting of our environment; a pipe whose reader has gone ends the commands by its signal, as
@@ -49,17 +71,26 @@ inline CliRun runShell(const std::string& command, std::string_view input = {}) 
             WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-inline CliRun runProgram(std::string_view program, const std::vector<std::string>& arguments,
-                         std::string_view input = {}) {
-    std::string command = shellWord(program);
+inline std::string withArguments(std::string command, const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         command += ' ' + shellWord(argument);
     }
-    return runShell(command, input);
+    return command;
+}
+
+inline CliRun runProgram(std::string_view program, const std::vector<std::string>& arguments,
+                         std::string_view input = {}) {
+    return runShell(withArguments(shellWord(program), arguments), input);
+}
+
+// The tool at the path, started as the tool under test is.
+inline CliRun runTool(std::string_view path, const std::vector<std::string>& arguments,
+                      std::string_view input = {}) {
+    return runShell(withArguments(toolCommand(path), arguments), input);
 }
 
 inline CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {}) {
-    return runProgram(VEMLIK_CLI_PATH, arguments, input);
+    return runTool(VEMLIK_CLI_PATH, arguments, input);
 }
 
 } // namespace vemlik::testing
