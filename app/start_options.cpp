@@ -24,6 +24,13 @@ constexpr const char* kUsageText =
     "Obecné volby knihovny Qt (například -platform, -style, -reverse) platí také.\n"
     "Převody po řádcích ze souborů nebo z roury dělá vemlik-cli.\n";
 
+// Windows always has its desktop to open the window on.
+#ifdef _WIN32
+constexpr bool kDesktopAlways = true;
+#else
+constexpr bool kDesktopAlways = false;
+#endif
+
 bool variableSet(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && value[0] != '\0';
@@ -35,8 +42,8 @@ bool displayNamed(const std::vector<std::string>& arguments) {
     const bool platformOption = std::ranges::any_of(arguments, [](const std::string& argument) {
         return argument == "-platform" || argument == "--platform";
     });
-    return platformOption || variableSet("DISPLAY") || variableSet("WAYLAND_DISPLAY") ||
-           variableSet("QT_QPA_PLATFORM");
+    return kDesktopAlways || platformOption || variableSet("DISPLAY") ||
+           variableSet("WAYLAND_DISPLAY") || variableSet("QT_QPA_PLATFORM");
 }
 
 StartOptions parseStartOptions(const std::vector<std::string>& arguments) {

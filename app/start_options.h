@@ -19,8 +19,8 @@ struct StartOptions {
 StartOptions parseStartOptions(const std::vector<std::string>& arguments);
 
 // Whether the window has somewhere to open: a display in the environment (DISPLAY,
-// WAYLAND_DISPLAY) or a platform named by Qt's -platform option or QT_QPA_PLATFORM. The
-// arguments are all of them, Qt's among them.
+// WAYLAND_DISPLAY) or a platform named by Qt's -platform option or QT_QPA_PLATFORM; always on
+// Windows. The arguments are all of them, Qt's among them.
 bool displayNamed(const std::vector<std::string>& arguments);
 
 // Prints what a request other than OpenWindow asks for and returns the exit status.

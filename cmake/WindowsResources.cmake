@@ -32,3 +32,22 @@ function(vemlik_windows_resource target description)
     add_dependencies(${target} vemlik_windows_icon)
     set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${VEMLIK_WINDOWS_ICON})
 endfunction()
+
+# What the window program finds beside itself on Windows: the DejaVu faces that the windows are
+# laid out with (Windows has none of them) and Qt's Czech texts, which a static Qt looks for in
+# the folder "translations" there.
+set(dejavu /usr/share/fonts/truetype/dejavu)
+set(VEMLIK_WINDOWS_FONTS ${dejavu}/DejaVuSans.ttf ${dejavu}/DejaVuSans-Bold.ttf
+                         ${dejavu}/DejaVuSansCondensed.ttf ${dejavu}/DejaVuSansCondensed-Bold.ttf)
+set(VEMLIK_WINDOWS_QT_TEXTS /usr/share/qt6/translations/qtbase_cs.qm)
+
+# Puts those files beside the program `target` in the build folder, so that it runs there as
+# installed.
+function(vemlik_windows_files_beside target)
+    set(folder $<TARGET_FILE_DIR:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/fonts ${folder}/translations
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VEMLIK_WINDOWS_FONTS} ${folder}/fonts
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VEMLIK_WINDOWS_QT_TEXTS}
+                ${folder}/translations)
+endfunction()
