@@ -1,4 +1,6 @@
+#ifndef _WIN32
 #include "cli_process.h"
+#endif
 #include "program_under_test.h"
 
 #include <QDir>
@@ -107,6 +109,9 @@ private slots:
     // name, which then no longer opens, is told about once and forgotten: the next result asks
     // for another file.
     void resultsFileThatVanishes() {
+#ifdef _WIN32
+        QSKIP("wine deletes a file that is open only when it is closed, and keeps its folder");
+#endif
         const QString folder = program->directory.fileName("vysledky").c_str();
         QVERIFY(QDir().mkdir(folder));
         wantResultsFile(folder + "/a.pre");
@@ -131,6 +136,9 @@ private slots:
     // temperature scale, several items, errors and a result out of range with the lines after
     // them, messages without an error, empty lines, Czech letters and the user unit.
     void batchToolGivesWhatThePageShows() {
+#ifdef _WIN32
+        QSKIP("vemlik-cli.exe is started by a POSIX shell, which Windows lacks");
+#else
         const std::string lines[] = {
             "36 km/h",          "cm/min 12 ft/hr", "C 100 F",      "F 100 C",   "m 5 s",
             "5 km; 3 min",      "5 xyz*m/abc",     "12ft/hr",      "",          "   ",
@@ -155,6 +163,7 @@ private slots:
         QCOMPARE(vemlik::testing::runCli({"--separator", ",", "--prevody", userFile}, input), page);
         // The user unit did reach both, so its lines compare results rather than two errors.
         QVERIFY(page.output.find("3200,40 m\n") != std::string::npos);
+#endif
     }
 };
 
