@@ -5,7 +5,6 @@
 #include "escape_key.h"
 #include "fonts.h"
 #include "shared_results_file.h"
-#include "twips.h"
 #include "utf8.h"
 
 #include <QCheckBox>
@@ -58,17 +57,11 @@ void BlockPage::addEntryFields(QWidget* frame) {
     resultEdit_ = makeTextBox(frame, "Text6", {2760, 1920, 2655, 375}, font);
     makeLabel(frame, "Label12", QStringLiteral("Vemlik číselná hodnota"), {2760, 1680, 2535, 255})
         ->setBuddy(resultEdit_);
-    tableEdit_ = new QPlainTextEdit(frame);
+    tableEdit_ = makeTableBox(frame, "Text8", {1440, 2400, 3975, 2295}, font);
     makeLabel(frame, "Label18",
               QStringLiteral("Výsledky bloku Vemlik v pořadí původní a Vemlik hodnota"),
               {120, 2640, 1095, 1455})
         ->setBuddy(tableEdit_);
-    tableEdit_->setObjectName(QStringLiteral("Text8"));
-    tableEdit_->setGeometry(twipsRect(1440, 2400, 3975, 2295));
-    tableEdit_->setFont(font);
-    tableEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    tableEdit_->setTabChangesFocus(true);
 
     onEscape(valueEdit_, [this] { valueEdit_->clear(); });
     connect(sourceUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);

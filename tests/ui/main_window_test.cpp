@@ -2,7 +2,11 @@
 #include "recording_sink.h"
 #include "status_panels.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTabBar>
 
 // The main window and its overview: first activation, menu choices, page entry, access keys,
@@ -215,6 +219,56 @@ private slots:
         QCOMPARE(overviewWindows().size(), 1);
         program->window->close();
         QCOMPARE(program->ended->count(), 1);
+    }
+
+    // An empty clipboard as a window system hands it over: data without a single format, also
+    // after the program that copied has ended while a context menu was open.
+    void pastingNothingLeavesEveryFieldAsItWas() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const auto emptyClipboard = [clipboard] {
+            clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
+            if (clipboard->supportsSelection()) {
+                clipboard->setMimeData(new QMimeData, QClipboard::Selection);
+            }
+        };
+        QStringList changed;
+        int fields = 0;
+        for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
+            for (QWidget* field : window->findChildren<QWidget*>()) {
+                auto* line = qobject_cast<QLineEdit*>(field);
+                auto* table = qobject_cast<QPlainTextEdit*>(field);
+                if (line == nullptr && table == nullptr) {
+                    continue;
+                }
+                ++fields;
+                const auto text = [line, table] {
+                    return line != nullptr ? line->text() : table->toPlainText();
+                };
+                line != nullptr ? line->setText("36 km/h") : table->setPlainText("36 km/h");
+                clipboard->setText("vloženo");
+                const std::unique_ptr<QMenu> contextMenu(line != nullptr
+                                                             ? line->createStandardContextMenu()
+                                                             : table->createStandardContextMenu());
+                emptyClipboard();
+                for (QAction* action : contextMenu->actions()) {
+                    if (action->text().remove(u'&').section(u'\t', 0, 0) == "Vložit") {
+                        action->trigger();
+                    }
+                }
+                QWidget* clicked = table != nullptr ? table->viewport() : field;
+                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+                QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+                QTest::mouseClick(clicked, Qt::MiddleButton, {}, clicked->rect().center());
+                if (text() != "36 km/h") {
+                    changed.append(field->objectName() + ": " + text());
+                }
+            }
+        }
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u' ')));
+        QCOMPARE(fields, 10);
     }
 };
 
