@@ -261,8 +261,9 @@ std::optional<std::string> userDataFolder() {
     if (isAbsolute(dataHome)) {
         return dataHome;
     }
+    // A relative home would put the user's files wherever the program happens to start.
     const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
+    if (isAbsolute(home)) {
         return std::string(home) + "/.local/share";
     }
     return std::nullopt;

@@ -178,7 +178,8 @@ TEST(UserFileLocation, BesideTheExecutableThenInTheDataFolder) {
     EXPECT_EQ(userConversionFileName(folder, "/home/eva/.local/share"), folder + "Prevody.kfc");
 }
 
-// The XDG rules ignore a relative path.
+// The XDG rules ignore a relative path, and so does a home: the file would follow the current
+// folder.
 TEST(UserFileLocation, DataFolderFollowsTheXdgRules) {
     const std::string privateHome = std::getenv("HOME");
     const std::string privateData = std::getenv("XDG_DATA_HOME");
@@ -186,7 +187,8 @@ TEST(UserFileLocation, DataFolderFollowsTheXdgRules) {
     for (const auto& [dataHome, home, expected] :
          {Place{"/data", "/home/eva", "/data"},
           Place{nullptr, "/home/eva", "/home/eva/.local/share"},
-          Place{"data", "/home/eva", "/home/eva/.local/share"}, Place{"", nullptr, std::nullopt}}) {
+          Place{"data", "/home/eva", "/home/eva/.local/share"}, Place{"", nullptr, std::nullopt},
+          Place{nullptr, "eva", std::nullopt}}) {
         setenv("XDG_DATA_HOME", dataHome != nullptr ? dataHome : "", 1);
         if (home == nullptr) {
             unsetenv("HOME");

@@ -73,7 +73,7 @@ std::optional<std::string> executableDirectory();
 
 // The folder in which the user's programs keep their data, without a trailing separator:
 // $XDG_DATA_HOME, or $HOME/.local/share where XDG_DATA_HOME is unset, empty or not absolute.
-// Nothing without a home either.
+// Nothing without an absolute home either.
 std::optional<std::string> userDataFolder();
 
 // A write to a pipe without a reader then fails like any other write instead of ending the
