@@ -8,6 +8,11 @@
 
 namespace vemlik::cli {
 
+// Messages repeat what the input held and name files; control characters, and every byte above
+// ASCII of a text that is not UTF-8, are written as \xHH, so that neither can drive the terminal
+// that shows them. TAB stays as it is.
+void appendVisibly(OutputBuffer& errors, std::string_view text);
+
 // The messages of one input line, written as "řádek N: TEXT".
 class LineMessages : public MessageSink {
 public:

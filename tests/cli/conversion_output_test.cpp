@@ -33,6 +33,9 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},
         {{"--", "--help"}, "", {"", kCannotRead + "--help (neexistuje)\n", 2}},
+        // A name is escaped as a line is; one that is not UTF-8 has every byte above ASCII so.
+        {{"a\x1b[2J\t\xc2\x9b"}, "", {"", kCannotRead + "a\\x1B[2J\t\\xC2\\x9B (neexistuje)\n", 2}},
+        {{"\x9b\xe8"}, "", {"", kCannotRead + "\\x9B\\xE8 (neexistuje)\n", 2}},
         {{"--version"}, "36 km/h\n", {std::string("vemlik-cli ") + kVersion + "\n", "", 0}},
     };
     for (const auto& [arguments, input, expected] : invocations) {
@@ -75,13 +78,15 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const std::string skipped = ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
                                 "řádku 2)!\n";
     directory.write("Prevody.kfc", "sah, 1.7 , 5 \r\nnic\r\n");
-    directory.write("jine.kfc", "loket, 0.6 , 5 \r\nnic\r\n");
-    const std::string named = directory.fileName("jine.kfc");
+    directory.write("jine\x1b[1m.kfc", "loket, 0.6 , 5 \r\nnic\r\n");
+    const std::string named = directory.fileName("jine\x1b[1m.kfc");
     EXPECT_EQ(runProgram(tool, kComma, "m 1 sah\n"),
               (CliRun{"1,7000 m\n", directory.fileName("Prevody.kfc") + skipped, 0}));
-    EXPECT_EQ(
-        runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
-        (CliRun{"CHYBA !\n0,60000 m\n", named + skipped + "řádek 1: Neznamy rozmer!: sah\n", 1}));
+    EXPECT_EQ(runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
+              (CliRun{"CHYBA !\n0,60000 m\n",
+                      directory.fileName("jine\\x1B[1m.kfc") + skipped +
+                          "řádek 1: Neznamy rozmer!: sah\n",
+                      1}));
     // A pipe is read as a stream, and one without end up to the full table: it is handed over
     // as descriptor 4 while the lines come on standard input as usual.
     const std::string records = "exec 3<&0; yes " + shellWord("sah, 1.7 , 5 \r") + " | ";
