@@ -45,6 +45,16 @@ void appendVisibly(OutputBuffer& errors, std::string_view text) {
 }
 
 void LineMessages::showMessage(std::string_view text) {
+    constexpr std::size_t kMessagesShown = 20;
+    ++messagesOfLine_;
+    if (messagesOfLine_ <= kMessagesShown) {
+        writeMessage(text);
+    } else if (messagesOfLine_ == kMessagesShown + 1) {
+        writeMessage("další hlášení tohoto řádku vynechána");
+    }
+}
+
+void LineMessages::writeMessage(std::string_view text) {
     errors_.append("řádek ");
     errors_.appendNumber(lineNumber_);
     errors_.append(": ");

@@ -18,6 +18,15 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
     const auto fault = [](const std::string& text) {
         return CliRun{"", "vemlik-cli: " + text + "\nNávod: vemlik-cli --help\n", 2};
     };
+    // A line of 21 numbers without their blanks: the first 20 are told, then that more were.
+    std::string numbers;
+    for (int number = 0; number < 21; ++number) {
+        numbers += " 1x";
+    }
+    std::string twentyMessages;
+    for (std::size_t start = 1; start < 60; start += 3) {
+        twentyMessages += "řádek 1: Chybí mezera za číslem!  :" + numbers.substr(start) + "\n";
+    }
     const std::tuple<std::vector<std::string>, std::string, CliRun> invocations[] = {
         // The missing blank is told but is no error: the value is shown and the run succeeds.
         {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
@@ -29,6 +38,12 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
           "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
           1}},
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
+        {{},
+         numbers.substr(1) + "\n5 xyz\n",
+         {"1.0000 \nCHYBA !\n",
+          twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
+              "řádek 2: Neznamy rozmer!: xyz\n",
+          1}},
         {{"--oddelovac", ","}, "1 m\n", fault("neznámá volba --oddelovac")},
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},
