@@ -100,9 +100,10 @@ std::optional<UnitPair> Engine::takeTargetUnit(std::string_view unitText, Messag
     return result.conversion.pair();
 }
 
-BlockRow Engine::convertBlockValue(const UnitPair& pair, std::string_view valueText,
-                                   std::string_view decimalSeparator) const {
-    return vemlik::convertBlockValue(pair, valueText, decimalSeparator);
+std::optional<BlockRow> Engine::convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                                  std::string_view decimalSeparator,
+                                                  MessageSink& messages) const {
+    return vemlik::convertBlockValue(pair, valueText, decimalSeparator, messages);
 }
 
 void Engine::takeUserDimension(std::string_view dimensionText, MessageSink& messages) {

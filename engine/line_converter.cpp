@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::string_view kMissingBlankPrompt = "Chybí mezera za číslem!  :";
 constexpr std::string_view kInconsistentUnitsPrompt = "Nekonzistentni jednotky!   ";
-constexpr std::string_view kOutOfRangePrompt = "Výsledek je mimo rozsah!";
 // The missing-blank message quotes no more of the line: a long line of such numbers would be
 // quoted again at each of them.
 constexpr std::size_t kQuotedCharacters = 80;
@@ -174,8 +173,11 @@ std::optional<double> convertValue(const UnitTable& units, const OperandState& o
     return applyPair(result.conversion.pair(), value);
 }
 
+// Zero, or a normal single: a smaller value would lose its digits or become 0 without a word.
 bool fitsSinglePrecision(double value) {
-    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+    return value == 0 ||
+           (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() &&
+            std::isnormal(static_cast<float>(value)));
 }
 
 // Entries past the fifth have no place in the result list; their items still count.
@@ -185,7 +187,7 @@ void storeResult(OperandState& operands, MessageSink& messages, std::size_t item
     if (value && fitsSinglePrecision(*value)) {
         stored = static_cast<float>(*value);
     } else {
-        messages.showMessage(kOutOfRangePrompt);
+        messages.showMessage(kOutOfRangeMessage);
         result.errorFlag = ErrorFlag::ResultOutOfRange;
     }
     if (itemNumber <= operands.resultList.size()) {

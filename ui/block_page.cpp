@@ -119,12 +119,15 @@ void BlockPage::convertValue() {
         const QSignalBlocker blocker(saveTableBox_);
         saveTableBox_->setChecked(false);
     }
-    const BlockRow row = engine_.convertBlockValue(*acceptedPair_, utf8(valueEdit_->text()),
-                                                   utf8(QLocale().decimalPoint()));
-    valueEdit_->setText(QString::fromStdString(row.valueText));
-    resultEdit_->setText(QString::fromStdString(row.resultText));
+    const std::optional<BlockRow> row = engine_.convertBlockValue(
+        *acceptedPair_, utf8(valueEdit_->text()), utf8(QLocale().decimalPoint()), messages_);
+    if (!row) {
+        return;
+    }
+    valueEdit_->setText(QString::fromStdString(row->valueText));
+    resultEdit_->setText(QString::fromStdString(row->resultText));
     tableEdit_->moveCursor(QTextCursor::End);
-    tableEdit_->insertPlainText(QString::fromStdString(row.tableLine()));
+    tableEdit_->insertPlainText(QString::fromStdString(row->tableLine()));
 }
 
 void BlockPage::writeTable() {

@@ -38,6 +38,7 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
           "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
           1}},
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
+        {{}, "1e-44 m\n", {"CHYBA !\n", "řádek 1: Výsledek je mimo rozsah!\n", 1}},
         {{},
          numbers.substr(1) + "\n5 xyz\n",
          {"1.0000 \nCHYBA !\n",

@@ -48,8 +48,9 @@ protected:
 TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
     expectConversions(
         {Line{"154,5 kcal/m2/h/C", 179.6835F}, Line{"1 000 m", 0}, Line{"+.5 (km)", 500},
-         Line{";5 km", 0}, Line{"3e38 m", 3e38F}, Line{"c 32 f", -2.222222e-6F},
-         Line{"F 100 C", 212}, Line{"R 0 C", 491.67F}, Line{"K 0 C", 273.15F},
+         Line{";5 km", 0}, Line{"3e38 m", 3e38F}, Line{"-1.2e-38 m", -1.2e-38F},
+         Line{"c 32 f", -2.222222e-6F}, Line{"F 100 C", 212}, Line{"R 0 C", 491.67F},
+         Line{"K 0 C", 273.15F},
          Line{"C 1 F/s", -272.59445F, kInconsistentUnits, {kInconsistent + "s :  0 -1"}}});
 }
 
@@ -78,6 +79,10 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
                             kInconsistentUnits,
                             {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
                        Line{"1e999 m", 0, kOutOfRange, {kOutOfRangeText}},
+                       // Below the smallest normal single: 1e-44 would show as 9,8091E-45.
+                       Line{"1e-50 m", 0, kOutOfRange, {kOutOfRangeText}},
+                       Line{"km 1e-300 m", 0, kOutOfRange, {kOutOfRangeText}},
+                       Line{"-1e-44 m", 0, kOutOfRange, {kOutOfRangeText}},
                        Line{"1e38 km", 0, kOutOfRange, {kOutOfRangeText}},
                        Line{"qq 1e999 s",
                             0,

@@ -57,6 +57,16 @@ private slots:
         }
         QCOMPARE(table(), rows);
         QVERIFY(program->dialogs.messages.isEmpty());
+        // Beyond the range of a double: told, and no row.
+        enterUnits("m", "nm");
+        for (const QString& value : {QString("1e300"), "&H" + QString(300, u'F')}) {
+            convert(value);
+            QCOMPARE(value.left(5) + ": " + program->control("Text6")->text() + '|' +
+                         program->dialogs.messages.join(u'|'),
+                     value.left(5) + ": |Výsledek je mimo rozsah!");
+            program->dialogs.messages.clear();
+        }
+        QCOMPARE(table(), rows);
     }
 
     // Values wait for a unit pair that converts. A table is written as a section, and the file

@@ -71,11 +71,12 @@ public:
 
     // The block conversion page. Enter in the source field keeps its unit as the source of the
     // next pair; Enter in the target field converts "target 1 source" and gives the pair when
-    // that met no fault.
+    // that met no fault. A value whose result is beyond the range of a double gives no row.
     void takeSourceUnit(std::string_view unitText);
     std::optional<UnitPair> takeTargetUnit(std::string_view unitText, MessageSink& messages);
-    BlockRow convertBlockValue(const UnitPair& pair, std::string_view valueText,
-                               std::string_view decimalSeparator) const;
+    std::optional<BlockRow> convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                              std::string_view decimalSeparator,
+                                              MessageSink& messages) const;
 
     // The user conversion page. Enter in the dimension field evaluates it like a target unit;
     // Enter in the factor field replaces the factor, or makes it 0 when the text is no number.
