@@ -24,6 +24,10 @@ constexpr std::string_view kTableFullMessage =
     "Tabulka jednotek je plná, další převody ze souboru Prevody.kfc nebyly načteny!";
 constexpr std::string_view kReadFailedMessage =
     "Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj nebyly načteny!";
+// The most that a record puts beside its abbreviation, so that every record of an abbreviation
+// that fits reads back: a comma, the factor with its sign or blank and a blank after it
+// (-2.2250738585072014e-308 ), a comma and the code the same way (-2147483648 ).
+constexpr std::size_t kLongestNumberFields = 1 + 25 + 1 + 12;
 // Records are short; a block of this size holds many.
 constexpr std::size_t kBlockSize = 64 * 1024;
 
@@ -142,6 +146,7 @@ bool isStorableAbbreviation(std::string_view abbreviation) {
     return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
            abbreviation.find(',') == std::string_view::npos &&
            !holdsControlCharacter(abbreviation) &&
+           abbreviation.size() <= kRecordLineLimit - kLongestNumberFields &&
            characterCount(abbreviation) <=
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }

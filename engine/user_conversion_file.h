@@ -10,7 +10,7 @@
 
 namespace vemlik {
 
-// A record line longer than this is malformed, whatever its fields.
+// A record line longer than this is malformed, whatever its fields; the writer keeps within it.
 inline constexpr std::size_t kRecordLineLimit = 64 * 1024;
 
 // The lines of a user conversion file, however it is read.
@@ -26,7 +26,7 @@ int addUserRecords(UnitTable& units, MessageSink& messages, LineSplitter& lines)
 // file (start-up must never wait), gives none and no message.
 int readUserConversionFile(UnitTable& units, const std::string& fileName, MessageSink& messages);
 
-// An abbreviation that a record carries and gives back unchanged.
+// An abbreviation that a record carries and gives back unchanged, with any factor and code.
 bool isStorableAbbreviation(std::string_view abbreviation);
 
 // Appends one record "abbreviation, factor , code " and CR LF, creating the file and its folder

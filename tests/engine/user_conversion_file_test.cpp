@@ -13,6 +13,9 @@ namespace {
 using testing::Messages;
 using namespace std::string_view_literals;
 
+// 65 497 bytes: with the longest number fields its record is 64 KiB.
+const std::string kLongestAbbreviation = "a" + testing::repeated("ž", 32748);
+
 std::string malformedOn(int line) {
     return "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku " +
            std::to_string(line) + ")!";
@@ -39,7 +42,8 @@ protected:
     }
 };
 
-// A blank stands where a sign could; every double and code reads back.
+// A blank stands where a sign could; every double and code reads back, also beside the longest
+// abbreviation, whose record just fits the reader's line.
 TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     EXPECT_TRUE(append("versta", 1066.8, 5));
     EXPECT_TRUE(append("záporná", -2.5E-7, -3));
@@ -48,14 +52,15 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     const UnitRecord extremes[] = {
         UnitRecord{"f", 1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
         UnitRecord{"f", -1.5e-300, kLowest}, UnitRecord{"f", 5e-324, kLowest},
-        UnitRecord{"f", std::numeric_limits<double>::max(), kLowest}};
+        UnitRecord{"f", std::numeric_limits<double>::max(), kLowest},
+        UnitRecord{kLongestAbbreviation, -2.2250738585072014e-308, kLowest}};
     for (const UnitRecord& extreme : extremes) {
         ASSERT_TRUE(appendUserConversionRecord(userFileName(), extreme));
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(units->rowCount(), 97);
-    for (int index = 0; index < 4; ++index) {
+    ASSERT_EQ(units->rowCount(), 98);
+    for (int index = 0; index < 5; ++index) {
         expectRow(94 + index, extremes[index]);
     }
 }
@@ -156,8 +161,10 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
     for (const UnitRecord& record :
          {UnitRecord{"a,b", 1, 5}, UnitRecord{" a", 1, 5}, UnitRecord{"a ", 1, 5},
           UnitRecord{"", 1, 5}, UnitRecord{"a\r\nb", 1, 5}, UnitRecord{"a", inf, 5},
-          UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5}}) {
-        EXPECT_FALSE(appendUserConversionRecord(userFileName(), record)) << record.abbreviation;
+          UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5},
+          UnitRecord{"a" + kLongestAbbreviation, 1, 5}}) {
+        EXPECT_FALSE(appendUserConversionRecord(userFileName(), record))
+            << record.abbreviation.substr(0, 10);
     }
     EXPECT_FALSE(std::filesystem::exists(userFileName()));
     // A folder in the file's place gives no rows and no message at start-up.
