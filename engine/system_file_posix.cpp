@@ -1,5 +1,5 @@
-// The POSIX calls behind the system layer: non-blocking opening, whole appends cut back on
-// failure, syncing to the disk, the link count of an open file, and the places of the user's
+// The POSIX calls behind the system layer: non-blocking opening, locks, whole appends cut back
+// on failure, syncing to the disk, the link count of an open file, and the places of the user's
 // files.
 #include "vemlik/system_file.h"
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -24,6 +25,32 @@ namespace {
 std::string folderOf(const std::string& fileName) {
     const std::string folder = std::filesystem::path(fileName).parent_path().string();
     return folder.empty() ? "." : folder;
+}
+
+// Writes as much as the file takes, going on after partial writes; the number of bytes written.
+std::size_t writeAsFarAsTaken(int descriptor, std::string_view bytes) {
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.data() + total, bytes.size() - total);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(written);
+    }
+    return total;
+}
+
+// Cuts away the bytes that an append wrote from the length it found, but only while they are
+// the file's last bytes: what another writer appended after them stays.
+void cutBack(int descriptor, off_t start, std::size_t written) {
+    struct stat now {};
+    if (::fstat(descriptor, &now) == 0 && now.st_size == start + static_cast<off_t>(written)) {
+        // Should even this fail, the next reader skips the partial record as malformed.
+        [[maybe_unused]] const int cut = ::ftruncate(descriptor, start);
+    }
 }
 
 bool syncFolder(const std::string& folder) {
@@ -167,17 +194,20 @@ std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
 }
 
 bool SystemFile::writeAll(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
+    return writeAsFarAsTaken(descriptor_, bytes) == bytes.size();
+}
+
+bool SystemFile::lock() {
+    while (::flock(descriptor_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
             return false;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+void SystemFile::unlock() {
+    ::flock(descriptor_, LOCK_UN);
 }
 
 bool SystemFile::appendWhole(std::string_view bytes) {
@@ -187,14 +217,14 @@ bool SystemFile::appendWhole(std::string_view bytes) {
     }
     // A device such as /dev/null has no length to cut back to and nothing to sync.
     const bool regular = S_ISREG(before.st_mode);
-    if (writeAll(bytes) && (!regular || ::fdatasync(descriptor_) == 0) &&
+    const std::size_t written = writeAsFarAsTaken(descriptor_, bytes);
+    if (written == bytes.size() && (!regular || ::fdatasync(descriptor_) == 0) &&
         (createdIn_.empty() || syncFolder(createdIn_))) {
         createdIn_.clear();
         return true;
     }
     if (regular) {
-        // Should even this fail, the next reader skips the partial record as malformed.
-        [[maybe_unused]] const int cutBack = ::ftruncate(descriptor_, before.st_size);
+        cutBack(descriptor_, before.st_size, written);
     }
     return false;
 }

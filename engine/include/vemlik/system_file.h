@@ -42,9 +42,18 @@ public:
     std::ptrdiff_t read(char* buffer, std::size_t size) override;
     // Writes all bytes, going on after partial writes; false at the first refusal.
     bool writeAll(std::string_view bytes);
+
+    // Waits until no other process holds the file's lock, then holds it until unlock() or
+    // close(). Processes that hold it from their look at the file to the end of their append
+    // append one after another, each seeing what the others appended. False when the system
+    // cannot lock the file, which is then appended to without the lock.
+    bool lock();
+    void unlock();
     // Writes all bytes at the end and returns once they are on the disk (with the folder's
-    // entry, when the opening created the file). After a failed or short write the file is cut
-    // back to its length before, so that an append is in the file whole or not at all.
+    // entry, when the opening created the file). After a failed or short write the bytes it
+    // wrote are cut away again, so that an append is in the file whole or not at all; only while
+    // they are still the file's last bytes, since what another process appended after them is
+    // never cut away. Hold the lock around it.
     bool appendWhole(std::string_view bytes);
     // False once the file has lost its last name, deleted while open.
     bool stillNamed() const;
@@ -59,6 +68,23 @@ private:
     OpenFailure openFailure_ = OpenFailure::None;
     // The folder whose new entry must still reach the disk; empty when none.
     std::string createdIn_;
+};
+
+// Holds a file's lock (SystemFile::lock) while it lives.
+class FileLock {
+public:
+    explicit FileLock(SystemFile& file) : file_(file), held_(file.lock()) {}
+    ~FileLock() {
+        if (held_) {
+            file_.unlock();
+        }
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    SystemFile& file_;
+    bool held_;
 };
 
 // Creates the file's folder with its parents, each new one durable. False when that fails.
