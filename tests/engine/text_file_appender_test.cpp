@@ -1,5 +1,6 @@
 #include "text_file_appender.h"
 
+#include "file_permissions_hold.h"
 #include "file_size_limit.h"
 #include "temporary_directory.h"
 
@@ -55,6 +56,23 @@ TEST_F(TextFileAppenderTest, FailedWriteLeavesTheFileAsItWas) {
         EXPECT_FALSE(appendAll("a.pre", {"Převod z km/h na m/s\r\n36\t10,000\r\n \r\n"}));
     }
     EXPECT_EQ(directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+}
+
+// A drop box: a folder that may be written but not read, so that it cannot be opened to sync
+// the new file's entry. The file's own data reached the disk, so its appends stand.
+TEST_F(TextFileAppenderTest, NewFileInAFolderThatMayNotBeReadIsWritten) {
+    namespace fs = std::filesystem;
+    const fs::path dropBox = directory.path() / "schranka";
+    fs::create_directory(dropBox);
+    fs::permissions(dropBox, fs::perms(0333));
+    bool written = false;
+    {
+        const testing::FilePermissionsHold asAnyUser;
+        written = appendAll("schranka/a.pre", {"36 km/h\r\n", "1 m\r\n"});
+    }
+    fs::permissions(dropBox, fs::perms::owner_all);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(directory.read("schranka/a.pre"), "36 km/h\r\n1 m\r\n");
 }
 
 // A FIFO without a reader would hold the window in open() (here: until the test times out),

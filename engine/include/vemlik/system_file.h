@@ -50,10 +50,11 @@ public:
     bool lock();
     void unlock();
     // Writes all bytes at the end and returns once they are on the disk (with the folder's
-    // entry, when the opening created the file). After a failed or short write the bytes it
-    // wrote are cut away again, so that an append is in the file whole or not at all; only while
-    // they are still the file's last bytes, since what another process appended after them is
-    // never cut away. Hold the lock around it.
+    // entry, when the opening created the file and the folder may be read, as it must be to be
+    // synced). After a failed or short write the bytes it wrote are cut away again, so that an
+    // append is in the file whole or not at all; only while they are still the file's last
+    // bytes, since what another process appended after them is never cut away. Hold the lock
+    // around it.
     bool appendWhole(std::string_view bytes);
     // False once the file has lost its last name, deleted while open.
     bool stillNamed() const;
