@@ -110,6 +110,17 @@ SystemFile::OpenFailure failureOf(int error) {
     }
 }
 
+// Readable too where that is permitted, so that what the file holds can be looked at through
+// the descriptor that appends to it.
+int openAppending(const std::string& name, int creation) {
+    constexpr int kFlags = O_APPEND | O_NONBLOCK | O_CLOEXEC;
+    const int descriptor = ::open(name.c_str(), O_RDWR | kFlags | creation, 0666);
+    if (descriptor >= 0 || errno != EACCES) {
+        return descriptor;
+    }
+    return ::open(name.c_str(), O_WRONLY | kFlags | creation, 0666);
+}
+
 bool isAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
 }
@@ -128,11 +139,10 @@ SystemFile SystemFile::openForReading(const std::string& name, Kinds kinds) {
 }
 
 SystemFile SystemFile::openForAppending(const std::string& name) {
-    constexpr int kFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC;
     std::string createdIn;
-    int descriptor = ::open(name.c_str(), kFlags);
+    int descriptor = openAppending(name, 0);
     if (descriptor < 0 && errno == ENOENT) {
-        descriptor = ::open(name.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+        descriptor = openAppending(name, O_CREAT | O_EXCL);
         createdIn = folderOf(name);
     }
     descriptor = keptIf(descriptor, isAppendable);
@@ -193,6 +203,23 @@ std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
             return count;
         }
     }
+}
+
+std::ptrdiff_t SystemFile::readAt(char* buffer, std::size_t size, std::uint64_t offset) {
+    while (true) {
+        const ssize_t count = ::pread(descriptor_, buffer, size, static_cast<off_t>(offset));
+        if (count >= 0 || errno != EINTR) {
+            return count;
+        }
+    }
+}
+
+std::optional<std::uint64_t> SystemFile::regularFileLength() const {
+    struct stat status {};
+    if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 bool SystemFile::writeAll(std::string_view bytes) {

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <sys/stat.h>
 
 namespace vemlik {
@@ -33,17 +36,42 @@ TEST_F(TextFileAppenderTest, NewFileIsWrittenInUtf8AndRefusesWhatIsNotUtf8) {
     EXPECT_EQ(directory.read("a.pre"), "Teplota 20 C\r\nkůň\r\ntřetí\r\n");
 }
 
-// The file is judged in pieces: a character split between two pieces must not make a UTF-8
-// file look like Windows-1250, and a bad byte far from the start must be seen.
-TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheWholeFile) {
+// The start and the end of a file are judged, in pieces: a character split between two pieces,
+// or cut by the start or the end of what is judged, must not make a UTF-8 file look like
+// Windows-1250, and a bad byte at the end of a long line must be seen.
+TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheStartAndTheEndOfTheFile) {
     for (std::size_t split = 65532; split <= 65536; ++split) {
         directory.write("utf8.pre", std::string(split, 'a') + "čř\r\n");
         EXPECT_TRUE(appendAll("utf8.pre", {"č"}));
         EXPECT_EQ(directory.read("utf8.pre").substr(split + 6), "č") << split;
     }
+    const std::string cut = std::string(65535, 'a') + "č" + std::string(9, 'a') + "ř" +
+                            std::string(65533, 'a') + "\r\n";
+    directory.write("cut.pre", cut);
+    EXPECT_TRUE(appendAll("cut.pre", {"č"}));
+    EXPECT_EQ(directory.read("cut.pre").substr(cut.size()), "č");
     directory.write("late.pre", std::string(200000, 'a') + "\xE8");
     EXPECT_TRUE(appendAll("late.pre", {"č"}));
     EXPECT_EQ(directory.read("late.pre").substr(200000), "\xE8\xE8");
+}
+
+// A file of 1 TiB (sparse, so that it takes no room) opens as a small one does, in the encoding
+// of its last line, which it holds after 1 TiB of zero bytes.
+TEST_F(TextFileAppenderTest, HugeFileOpensAtOnce) {
+    namespace fs = std::filesystem;
+    const fs::path name = directory.path() / "velky.pre";
+    directory.write("velky.pre", "x");
+    fs::resize_file(name, std::uintmax_t{1} << 40);
+    std::ofstream(name, std::ios::binary | std::ios::app) << "k\xF9\xF2\r\n";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(appendAll("velky.pre", {"č\r\n"}));
+    std::cout << "1 TiB results file opened and appended to in "
+              << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count()
+              << " ms\n";
+    std::ifstream file(name, std::ios::binary);
+    file.seekg(-7, std::ios::end);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "\xF9\xF2\r\n\xE8\r\n");
 }
 
 // A text is in the file whole or not at all, also when the disk fills up during it, so that

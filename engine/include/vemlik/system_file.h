@@ -3,6 +3,7 @@
 #include "vemlik/byte_source.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ public:
     static SystemFile openForReading(const std::string& name, Kinds kinds);
     // Opens at its end, creating the file when missing, without waiting for a reader. Only a
     // regular file or a character device is taken: a FIFO or socket would block or vanish.
+    // Where the file may be read, it can also be read with readAt.
     static SystemFile openForAppending(const std::string& name);
     // The process's own streams; they stay open when the object goes.
     static SystemFile standardInput();
@@ -40,6 +42,11 @@ public:
     bool isOpen() const { return descriptor_ >= 0; }
     OpenFailure openFailure() const { return openFailure_; }
     std::ptrdiff_t read(char* buffer, std::size_t size) override;
+    // Bytes from the offset on, leaving the position of read as it is; 0 at the end, -1 after a
+    // fault or when the file may not be read.
+    std::ptrdiff_t readAt(char* buffer, std::size_t size, std::uint64_t offset);
+    // The length of a regular file; nothing for a device.
+    std::optional<std::uint64_t> regularFileLength() const;
     // Writes all bytes, going on after partial writes; false at the first refusal.
     bool writeAll(std::string_view bytes);
 
