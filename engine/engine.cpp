@@ -65,8 +65,7 @@ void Engine::readUserFile(MessageSink& messages) {
 
 void Engine::readUserFile(const std::string& fileName, ByteSource& file, MessageSink& messages) {
     state_->userFileName = fileName;
-    LineSplitter lines = userFileLines(file);
-    addUserRecords(state_->units, messages, lines);
+    addUserRecords(state_->units, messages, file);
 }
 
 std::optional<std::string> Engine::convertLine(std::string_view line,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "unit_table.h"
-#include "vemlik/line_splitter.h"
+#include "vemlik/byte_source.h"
 #include "vemlik/message_sink.h"
 
 #include <cstddef>
@@ -13,14 +13,12 @@ namespace vemlik {
 // A record line longer than this is malformed, whatever its fields; the writer keeps within it.
 inline constexpr std::size_t kRecordLineLimit = 64 * 1024;
 
-// The lines of a user conversion file, however it is read.
-LineSplitter userFileLines(ByteSource& file);
-
-// Adds the records of a user conversion file's lines to the rows after the last row in use
-// and returns how many were added. Malformed records, records longer than the limit among
-// them, are skipped and reported once; adding stops at a full table, and a read fault is
-// reported too.
-int addUserRecords(UnitTable& units, MessageSink& messages, LineSplitter& lines);
+// Adds the records of a user conversion file, however it is read, to the rows after the last
+// row in use and returns how many were added. Malformed records, records longer than the limit
+// among them, are skipped and reported once; adding stops at a full table, and a read fault is
+// reported too. Past the last record only a bounded stretch is read, and where it ends reading
+// before the table is full, that is reported.
+int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file);
 
 // Adds the records of the named file. A file that cannot be opened, or that is not a regular
 // file (start-up must never wait), gives none and no message.

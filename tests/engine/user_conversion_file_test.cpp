@@ -4,17 +4,20 @@
 #include "initialised_engine.h"
 #include "vemlik/system_file.h"
 
+#include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <limits>
 
 namespace vemlik {
 namespace {
 
 using testing::Messages;
+using testing::repeated;
 using namespace std::string_view_literals;
 
 // 65 497 bytes: with the longest number fields its record is 64 KiB.
-const std::string kLongestAbbreviation = "a" + testing::repeated("ž", 32748);
+const std::string kLongestAbbreviation = "a" + repeated("ž", 32748);
 
 std::string malformedOn(int line) {
     return "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku " +
@@ -29,8 +32,7 @@ protected:
         sink.messages.clear();
         units = std::make_unique<UnitTable>();
         TextSource text(bytes);
-        LineSplitter lines = userFileLines(text);
-        addUserRecords(*units, sink, lines);
+        addUserRecords(*units, sink, text);
     }
     // The same read from the file, piece by piece as the program reads it at start-up.
     void startWithFile(std::string_view bytes) {
@@ -102,12 +104,34 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
     startWith(records + "\r\n");
     EXPECT_EQ(std::tuple(units->rowCount(), sink.messages.size()), std::tuple(100, 0u));
 
-    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records +
-              testing::repeated("r, 1 , 5 \r\n", 10000));
+    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records + repeated("r, 1 , 5 \r\n", 10000));
     EXPECT_EQ(std::tuple(units->rowCount(), units->counts().userRows, row(100).abbreviation),
               std::tuple(100, 9, "u9"));
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), "Tabulka jednotek je plná, další převody "
                                                        "ze souboru Prevody.kfc nebyly načteny!"}));
+}
+
+// Past the last record only 4 MiB are read, so that blank lines or a hole of zero bytes hold the
+// start no longer however long they run: the records after them are not read, and that is told.
+TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
+    const auto readOnlyTo = [](const char* line) {
+        return "Soubor Prevody.kfc byl načten jen po řádek " + std::string(line) +
+               ", dál bylo příliš mnoho prázdných nebo chybných řádků!";
+    };
+    startWith(repeated("\r\n", 3 << 20) + "versta, 1066.8 , 5 \r\n");
+    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages),
+              std::tuple(91, Messages{readOnlyTo("2097152")}));
+    // 1 TiB, sparse so that it takes no room.
+    directory.write("Prevody.kfc", "versta, 1066.8 , 5 \r\n");
+    std::filesystem::resize_file(userFileName(), std::uintmax_t{1} << 40);
+    const auto start = std::chrono::steady_clock::now();
+    restart();
+    std::cout << "1 TiB user file read in "
+              << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count()
+              << " ms\n";
+    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages),
+              std::tuple(92, Messages{malformedOn(2), readOnlyTo("2")}));
 }
 
 // Each line is decoded on its own, so one line saved in Windows-1250 does not turn the UTF-8
