@@ -141,7 +141,6 @@ AppendOutcome TextFileAppender::append(std::string_view text) {
         }
         text = *encoded;
     }
-    const FileLock lock(file_);
     if (!file_.appendWhole(text)) {
         return AppendOutcome::Failed;
     }

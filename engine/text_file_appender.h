@@ -18,6 +18,9 @@ class TextFileAppender {
 public:
     // Opens the file at its end, creating it when missing. False when it cannot be opened.
     bool open(const std::string& fileName);
+    // Holds the file's lock while it lives: other processes' appends wait, so that what is read
+    // of the file meanwhile is what the next append follows. Hold it around every append.
+    FileLock lock() { return FileLock(file_); }
     // FileGone, with nothing written, once the file was deleted while open.
     AppendOutcome append(std::string_view text);
     void close() { file_.close(); }

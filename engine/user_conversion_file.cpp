@@ -193,6 +193,21 @@ std::optional<std::string> recordText(const UnitRecord& row) {
     return record;
 }
 
+// What the next start would make of one more record, from the rows it would read from the file.
+RecordRefusal refusalByContents(SystemFile& file, std::string_view abbreviation,
+                                bool knownToThisRun) {
+    UnitTable nextStart;
+    DiscardingSink unread;
+    if (file.isOpen()) {
+        addUserRecords(nextStart, unread, file);
+    }
+    if (nextStart.isFull()) {
+        return RecordRefusal::TableFull;
+    }
+    const bool taken = nextStart.find(abbreviation) > kBuiltInCount;
+    return taken && !knownToThisRun ? RecordRefusal::AbbreviationTaken : RecordRefusal::None;
+}
+
 } // namespace
 
 bool isStorableAbbreviation(std::string_view abbreviation) {
@@ -244,20 +259,36 @@ int readUserConversionFile(UnitTable& units, const std::string& fileName, Messag
     return addUserRecords(units, messages, file);
 }
 
-bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {
+RecordRefusal userFileRefusal(const std::string& fileName, std::string_view abbreviation,
+                              bool knownToThisRun) {
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
+    const FileLock lock(file);
+    return refusalByContents(file, abbreviation, knownToThisRun);
+}
+
+RecordRefusal appendUserConversionRecord(const std::string& fileName, const UnitRecord& row,
+                                         bool knownToThisRun) {
     std::optional<std::string> record = recordText(row);
     if (!record || !createFolderOf(fileName)) {
-        return false;
+        return RecordRefusal::NotWritten;
     }
     TextFileAppender file;
     if (!file.open(fileName)) {
-        return false;
+        return RecordRefusal::NotWritten;
+    }
+    const FileLock lock = file.lock();
+    // Read through a descriptor of its own, which the lock that the append holds lets through.
+    SystemFile contents = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
+    const RecordRefusal refusal = refusalByContents(contents, row.abbreviation, knownToThisRun);
+    if (refusal != RecordRefusal::None) {
+        return refusal;
     }
     // A last line without its line end would swallow the record, and both would be lost.
     if (file.endsMidLine()) {
         record->insert(0, "\r\n");
     }
-    return file.append(*record) == AppendOutcome::Written;
+    return file.append(*record) == AppendOutcome::Written ? RecordRefusal::None
+                                                          : RecordRefusal::NotWritten;
 }
 
 } // namespace vemlik

@@ -117,7 +117,8 @@ void UserPage::addUnit() {
     if (unit) {
         const QString question = QStringLiteral("Převod %1 bude zapsán do souboru")
                                      .arg(QString::fromStdString(unit->abbreviation));
-        if (permanentOption_->isChecked() && dialogs_.askYesNo(question)) {
+        if (permanentOption_->isChecked() && engine_.canWriteUserUnit(*unit, messages_) &&
+            dialogs_.askYesNo(question)) {
             engine_.writeUserUnit(*unit, messages_);
         }
         emit countsChanged();

@@ -40,7 +40,8 @@ protected:
         restart();
     }
     bool append(std::string abbreviation, double factor, std::int32_t code) {
-        return appendUserConversionRecord(userFileName(), {std::move(abbreviation), factor, code});
+        return appendUserConversionRecord(userFileName(), {std::move(abbreviation), factor, code},
+                                          true) == RecordRefusal::None;
     }
 };
 
@@ -57,7 +58,7 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
         UnitRecord{"f", std::numeric_limits<double>::max(), kLowest},
         UnitRecord{kLongestAbbreviation, -2.2250738585072014e-308, kLowest}};
     for (const UnitRecord& extreme : extremes) {
-        ASSERT_TRUE(appendUserConversionRecord(userFileName(), extreme));
+        ASSERT_EQ(appendUserConversionRecord(userFileName(), extreme, true), RecordRefusal::None);
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
@@ -187,7 +188,8 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
           UnitRecord{"", 1, 5}, UnitRecord{"a\r\nb", 1, 5}, UnitRecord{"a", inf, 5},
           UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5},
           UnitRecord{"a" + kLongestAbbreviation, 1, 5}}) {
-        EXPECT_FALSE(appendUserConversionRecord(userFileName(), record))
+        EXPECT_EQ(appendUserConversionRecord(userFileName(), record, true),
+                  RecordRefusal::NotWritten)
             << record.abbreviation.substr(0, 10);
     }
     EXPECT_FALSE(std::filesystem::exists(userFileName()));

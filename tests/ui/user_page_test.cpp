@@ -3,6 +3,9 @@
 #include <QClipboard>
 #include <QRadioButton>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 constexpr std::size_t kBuiltInUnits = 91;
 constexpr std::size_t kTableRows = 100;
 
@@ -48,15 +51,40 @@ private:
         QTRY_VERIFY(Text9->hasFocus());
     }
 
-private slots:
-    void init() {
-        QVERIFY(restart());
+    // The user page of a program started on the Prevody.kfc given (none if empty).
+    void startOnUserPage(std::string_view userFile = {}) {
+        QVERIFY(restart(userFile));
         Text9 = program->control("Text9");
         Text10 = program->control("Text10");
         Text11 = program->control("Text11");
         program->choose(3);
         QVERIFY(Text9->hasFocus());
     }
+
+    // Another window on the same Prevody.kfc, in a process of its own, stores a permanent unit.
+    static bool storedByAnotherWindow(const char* abbreviation) {
+        const pid_t window = fork();
+        if (window == 0) {
+            vemlik::Engine engine;
+            vemlik::DiscardingSink messages;
+            engine.readUserFile(messages);
+            engine.takeUserDimension("m", messages);
+            const std::optional<vemlik::UnitRecord> unit =
+                engine.takeUserFactor("2", messages)
+                    ? engine.addUserUnit(abbreviation, "m", messages)
+                    : std::nullopt;
+            _exit(unit && engine.canWriteUserUnit(*unit, messages) &&
+                          engine.writeUserUnit(*unit, messages)
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        return waitpid(window, &status, 0) == window && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }
+
+private slots:
+    void init() { startOnUserPage(); }
 
     // A temporary unit is only kept for the run; a permanent one is written on Yes, in the bytes
     // that the user conversion file's reader takes.
@@ -100,6 +128,48 @@ private slots:
         program->choose(0);
         program->type(program->control("Text1"), "m 2 versta");
         QCOMPARE(program->control("Text2")->text(), "2133,60 m");
+    }
+
+    // Two windows started on a Prevody.kfc of 8 records: the file takes the unit of the window
+    // that stores first, also while the other one asks, so that the next start can read every
+    // record. A unit of a name that another window stored since the start is not stored again,
+    // one of a name that this run knows is. Every unit stays for this run.
+    void unitsOfTwoWindowsAllReadBackAtTheNextStart() {
+        std::string eight;
+        for (int record = 1; record <= 8; ++record) {
+            eight += "u" + std::to_string(record) + ", " + std::to_string(record) + " , 5 \r\n";
+        }
+        for (const bool whileAsked : {false, true}) {
+            startOnUserPage(eight);
+            const auto anotherWindowStores = [] { QVERIFY(storedByAnotherWindow("sah")); };
+            if (whileAsked) {
+                program->dialogs.whileAsked = anotherWindowStores;
+            } else {
+                anotherWindowStores();
+            }
+            choosePermanent();
+            define("versta", "m", "1066.8");
+            QCOMPARE(program->dialogs.questions.size(), whileAsked ? 1 : 0);
+            QCOMPARE(program->dialogs.messages,
+                     QStringList(QStringLiteral("Tabulka jednotek je plná, převod nelze zapsat do "
+                                                "souboru %1, platí jen do ukončení programu!")
+                                     .arg(program->engine().userFileName().c_str())));
+            QCOMPARE(program->engine().counts().userRows, 9);
+            QCOMPARE(program->home.readUserFile(), eight + "sah, 2 , 5 \r\n");
+        }
+
+        startOnUserPage("loket, 0.6 , 5 \r\n");
+        QVERIFY(storedByAnotherWindow("VERSTA"));
+        choosePermanent();
+        define("versta", "m", "1066.8");
+        define("LOKET", "m", "3");
+        QCOMPARE(program->dialogs.messages,
+                 QStringList(QStringLiteral("V souboru %1 je již jiný převod versta, tento platí "
+                                            "jen do ukončení programu!")
+                                 .arg(program->engine().userFileName().c_str())));
+        QCOMPARE(program->dialogs.questions, QStringList("Převod LOKET bude zapsán do souboru"));
+        QCOMPARE(program->home.readUserFile(),
+                 std::string("loket, 0.6 , 5 \r\nVERSTA, 2 , 5 \r\nLOKET, 3 , 5 \r\n"));
     }
 
     void refusals() {
