@@ -21,6 +21,8 @@ namespace vemlik {
 namespace {
 
 const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
+const QString kEndWithoutTable =
+    QStringLiteral("Tabulka nebyla zapsána do souboru, skončit bez ní?");
 
 } // namespace
 
@@ -72,12 +74,13 @@ void BlockPage::addEntryFields(QWidget* frame) {
 void BlockPage::addButtons() {
     QPushButton* newEntry =
         makeButton(this, "Command8", QStringLiteral("&Nové zadání"), {6000, 3600, 1455, 375});
-    const auto writeTableFirst = [this] { writeTable(); };
-    const auto [overview, menu, end] = addPageButtons(this,
-                                                      {{"Command7", {6000, 4080, 1455, 375}},
-                                                       {"Command6", {6000, 4560, 1455, 375}},
-                                                       {"Command5", {6000, 5040, 1455, 375}}},
-                                                      writeTableFirst, writeTableFirst);
+    const auto [overview, menu, end] = addPageButtons(
+        this,
+        {{"Command7", {6000, 4080, 1455, 375}},
+         {"Command6", {6000, 4560, 1455, 375}},
+         {"Command5", {6000, 5040, 1455, 375}}},
+        [this] { return writeTable(); },
+        [this] { return writeTable() || dialogs_.askYesNo(kEndWithoutTable); });
     orderTabStops({sourceUnitEdit_, targetUnitEdit_, valueEdit_, resultEdit_, tableEdit_, end, menu,
                    overview, newEntry, saveTableBox_});
     connect(newEntry, &QPushButton::clicked, this, &BlockPage::newEntry);
@@ -89,6 +92,7 @@ void BlockPage::clearForPageEntry() {
     }
     tableEdit_->clear();
     acceptedPair_.reset();
+    tableUnwritten_ = false;
 }
 
 QWidget* BlockPage::firstField() {
@@ -130,21 +134,23 @@ void BlockPage::convertValue() {
     tableEdit_->insertPlainText(QString::fromStdString(row->tableLine()));
 }
 
-void BlockPage::writeTable() {
-    if (!results_.isOpen()) {
-        return;
+bool BlockPage::writeTable() {
+    const bool tryAgain = tableUnwritten_ && saveTableBox_->isChecked();
+    if (!results_.isOpen() && !(tryAgain && results_.open(kResultsFilter))) {
+        return !tryAgain;
     }
-    if (results_.appendBlockTable(utf8(sourceUnitEdit_->text()), utf8(targetUnitEdit_->text()),
-                                  utf8(tableEdit_->toPlainText()))) {
-        results_.close();
-    } else {
-        const QSignalBlocker blocker(saveTableBox_);
-        saveTableBox_->setChecked(false);
-    }
+    // The file is closed by then, also after a failed section.
+    tableUnwritten_ =
+        !results_.appendBlockTable(utf8(sourceUnitEdit_->text()), utf8(targetUnitEdit_->text()),
+                                   utf8(tableEdit_->toPlainText()));
+    results_.close();
+    return !tableUnwritten_;
 }
 
 void BlockPage::newEntry() {
-    writeTable();
+    if (!writeTable()) {
+        return;
+    }
     clearForPageEntry();
     sourceUnitEdit_->setFocus();
 }

@@ -77,12 +77,14 @@ void UserPage::addEntryFields() {
 }
 
 void UserPage::addButtonRow() {
-    const auto [overview, menu, end] =
-        addPageButtons(this,
-                       {{"Command13", {2040, 4920, 1455, 375}},
-                        {"Command12", {3840, 4920, 1455, 375}},
-                        {"Command11", {5640, 4920, 1455, 375}}},
-                       [this] { temporaryOption_->setChecked(true); });
+    const auto [overview, menu, end] = addPageButtons(this,
+                                                      {{"Command13", {2040, 4920, 1455, 375}},
+                                                       {"Command12", {3840, 4920, 1455, 375}},
+                                                       {"Command11", {5640, 4920, 1455, 375}}},
+                                                      [this] {
+                                                          temporaryOption_->setChecked(true);
+                                                          return true;
+                                                      });
     orderTabStops({temporaryOption_, permanentOption_, abbreviationBox_, dimensionBox_, factorBox_,
                    confirmButton_, cancelButton_, end, menu, overview});
 }

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <filesystem>
+
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 const QString kRefusal = "Nejprve zadejte platný vstupní a požadovaný rozměr!";
 
@@ -106,6 +108,46 @@ private slots:
                      "C               K\r\n20\t293,15\r\n \r\n" +
                      "36 km/h       =  10,000 m/s\r\n" + kHead + std::string(16, ' ') +
                      "\r\n \r\n");
+    }
+
+    // A table whose section was not written stays on the page with its unit pair, and the next
+    // press of a button tries again; the end asks before it lets the table go.
+    void unwrittenTableStaysUntilWrittenOrGivenUp() {
+        const auto failedThenKept = [this](const QString& message) {
+            QCOMPARE(program->dialogs.messages, QStringList(message));
+            program->dialogs.messages.clear();
+            QVERIFY(program->SSTab1->currentIndex() == 2 && program->ended->isEmpty());
+            QCOMPARE(Text3->text() + '|' + Text4->text() + '|' + table(), "km/h|m/s|36\t10,000\n");
+        };
+        const std::string fileName = program->directory.fileName("blok.pre");
+        program->dialogs.chosenFileName = fileName.c_str();
+        program->click("chkSoubor");
+        enterUnits("km/h", "m/s");
+        convert("36");
+        std::filesystem::remove(fileName);
+        program->click("Command8");
+        failedThenKept(QStringLiteral("Soubor %1 již neexistuje!").arg(fileName.c_str()));
+        program->click("Command8");
+        QVERIFY(table().isEmpty() && Text3->text().isEmpty());
+        QCOMPARE(program->directory.read("blok.pre"),
+                 kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n");
+
+        init();
+        program->dialogs.chosenFileName = "/dev/full";
+        program->click("chkSoubor");
+        enterUnits("km/h", "m/s");
+        convert("36");
+        const QString full = "Zápis do souboru /dev/full se nezdařil!";
+        program->click("Command6");
+        failedThenKept(full);
+        program->dialogs.answerYes = false;
+        program->click("Command5");
+        failedThenKept(full);
+        program->dialogs.answerYes = true;
+        program->click("Command5");
+        QCOMPARE(program->dialogs.questions,
+                 QStringList(2, "Tabulka nebyla zapsána do souboru, skončit bez ní?"));
+        QCOMPARE(program->ended->size(), 1);
     }
 };
 
