@@ -58,21 +58,18 @@ TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
 // whose factor leaves double's range or whose exponents leave 16 bits converts nothing.
 TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const std::string underflow = "km9" + repeated("/km9", 40);
+    // The rest of the line is quoted up to 80 characters.
+    const std::string quoted = "5" + repeated("ž", 79);
+    const Messages inFull = {kMissingBlank + quoted};
+    const Messages cut = {kMissingBlank + quoted + "…"};
     const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
                                kUnknown + "qq", kInconsistent + "m :  1  0"};
     expectConversions({Line{"m 5 s", 5, kInconsistentUnits, {kInconsistent + "m :  1  0"}},
                        Line{"Pa 5 N", 5, kInconsistentUnits, {kInconsistent + "m : -1  1"}},
                        Line{"m 5 6 7", 7, kInconsistentUnits, {kInconsistent + "m :  1  0"}},
                        Line{"  5.  m ", 5, ErrorFlag::None, {kMissingBlank + "5.  m"}},
-                       // The rest of the line is quoted up to 80 characters.
-                       Line{"5" + repeated("ž", 79),
-                            5,
-                            ErrorFlag::None,
-                            {kMissingBlank + "5" + repeated("ž", 79)}},
-                       Line{"5" + repeated("ž", 80),
-                            5,
-                            ErrorFlag::None,
-                            {kMissingBlank + "5" + repeated("ž", 79) + "…"}},
+                       Line{quoted, 5, ErrorFlag::None, inFull},
+                       Line{quoted + "ž", 5, ErrorFlag::None, cut},
                        Line{"qq*m 5x xyz/abc2*s", 5, kInconsistentUnits, unknowns},
                        Line{"5 xyz; m 5 s; 5 km",
                             5,

@@ -4,9 +4,7 @@
 #include "initialised_engine.h"
 #include "vemlik/system_file.h"
 
-#include <chrono>
 #include <filesystem>
-#include <iostream>
 #include <limits>
 
 namespace vemlik {
@@ -125,12 +123,7 @@ TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
     // 1 TiB, sparse so that it takes no room.
     directory.write("Prevody.kfc", "versta, 1066.8 , 5 \r\n");
     std::filesystem::resize_file(userFileName(), std::uintmax_t{1} << 40);
-    const auto start = std::chrono::steady_clock::now();
     restart();
-    std::cout << "1 TiB user file read in "
-              << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                     .count()
-              << " ms\n";
     EXPECT_EQ(std::tuple(units->rowCount(), sink.messages),
               std::tuple(92, Messages{malformedOn(2), readOnlyTo("2")}));
 }

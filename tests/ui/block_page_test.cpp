@@ -113,36 +113,34 @@ private slots:
     // A table whose section was not written stays on the page with its unit pair, and the next
     // press of a button tries again; the end asks before it lets the table go.
     void unwrittenTableStaysUntilWrittenOrGivenUp() {
-        const auto failedThenKept = [this](const QString& message) {
-            QCOMPARE(program->dialogs.messages, QStringList(message));
+        const auto startTable = [this](const QString& fileName) {
+            program->dialogs.chosenFileName = fileName;
+            program->click("chkSoubor");
+            enterUnits("km/h", "m/s");
+            convert("36");
+        };
+        const auto keptAfter = [this](const char* button, const QString& message) {
             program->dialogs.messages.clear();
+            program->click(button);
+            QCOMPARE(program->dialogs.messages, QStringList(message));
             QVERIFY(program->SSTab1->currentIndex() == 2 && program->ended->isEmpty());
             QCOMPARE(Text3->text() + '|' + Text4->text() + '|' + table(), "km/h|m/s|36\t10,000\n");
         };
         const std::string fileName = program->directory.fileName("blok.pre");
-        program->dialogs.chosenFileName = fileName.c_str();
-        program->click("chkSoubor");
-        enterUnits("km/h", "m/s");
-        convert("36");
+        startTable(fileName.c_str());
         std::filesystem::remove(fileName);
-        program->click("Command8");
-        failedThenKept(QStringLiteral("Soubor %1 již neexistuje!").arg(fileName.c_str()));
+        keptAfter("Command8", QStringLiteral("Soubor %1 již neexistuje!").arg(fileName.c_str()));
         program->click("Command8");
         QVERIFY(table().isEmpty() && Text3->text().isEmpty());
         QCOMPARE(program->directory.read("blok.pre"),
                  kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n");
 
         init();
-        program->dialogs.chosenFileName = "/dev/full";
-        program->click("chkSoubor");
-        enterUnits("km/h", "m/s");
-        convert("36");
-        const QString full = "Zápis do souboru /dev/full se nezdařil!";
-        program->click("Command6");
-        failedThenKept(full);
+        startTable("/dev/full");
         program->dialogs.answerYes = false;
-        program->click("Command5");
-        failedThenKept(full);
+        for (const char* button : {"Command6", "Command5"}) {
+            keptAfter(button, "Zápis do souboru /dev/full se nezdařil!");
+        }
         program->dialogs.answerYes = true;
         program->click("Command5");
         QCOMPARE(program->dialogs.questions,

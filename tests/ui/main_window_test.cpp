@@ -221,21 +221,14 @@ private slots:
         QCOMPARE(program->ended->count(), 1);
     }
 
-    // An empty clipboard as a window system hands it over: data without a single format, also
-    // after the program that copied has ended while a context menu was open.
+    // An empty clipboard and selection as a window system hands them over: data without a
+    // single format, also once the program that copied has ended while a context menu was open.
     void pastingNothingLeavesEveryFieldAsItWas() {
         program->choose(2);
         QListWidget* list = overviewList();
         QVERIFY(list);
         QClipboard* clipboard = QGuiApplication::clipboard();
-        const auto emptyClipboard = [clipboard] {
-            clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
-            if (clipboard->supportsSelection()) {
-                clipboard->setMimeData(new QMimeData, QClipboard::Selection);
-            }
-        };
-        QStringList changed;
-        int fields = 0;
+        QStringList fields;
         for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
             for (QWidget* field : window->findChildren<QWidget*>()) {
                 auto* line = qobject_cast<QLineEdit*>(field);
@@ -243,32 +236,27 @@ private slots:
                 if (line == nullptr && table == nullptr) {
                     continue;
                 }
-                ++fields;
-                const auto text = [line, table] {
-                    return line != nullptr ? line->text() : table->toPlainText();
-                };
-                line != nullptr ? line->setText("36 km/h") : table->setPlainText("36 km/h");
+                const QMetaProperty text = field->metaObject()->userProperty();
+                text.write(field, "36 km/h");
                 clipboard->setText("vloženo");
                 const std::unique_ptr<QMenu> contextMenu(line != nullptr
                                                              ? line->createStandardContextMenu()
                                                              : table->createStandardContextMenu());
-                emptyClipboard();
-                for (QAction* action : contextMenu->actions()) {
-                    if (action->text().remove(u'&').section(u'\t', 0, 0) == "Vložit") {
-                        action->trigger();
-                    }
+                for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+                    clipboard->setMimeData(new QMimeData, mode);
                 }
+                QAction* paste = contextMenu->actions().value(5);
+                QCOMPARE(paste->text(), "&Vložit\tCtrl+V");
+                paste->trigger();
                 QWidget* clicked = table != nullptr ? table->viewport() : field;
                 QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
                 QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
                 QTest::mouseClick(clicked, Qt::MiddleButton, {}, clicked->rect().center());
-                if (text() != "36 km/h") {
-                    changed.append(field->objectName() + ": " + text());
-                }
+                fields.append(field->objectName() + ": " + text.read(field).toString());
             }
         }
-        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u' ')));
-        QCOMPARE(fields, 10);
+        QCOMPARE(fields.size(), 10);
+        QCOMPARE(fields.filter("36 km/h").size(), 10);
     }
 };
 
