@@ -4,7 +4,6 @@
 #include "vemlik/message_sink.h"
 
 #include <optional>
-
 #include <string>
 #include <string_view>
 
