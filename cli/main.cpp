@@ -38,8 +38,9 @@ std::string unreadableReason(SystemFile::OpenFailure failure) {
 SystemFile openInput(const std::string& fileName, OutputBuffer& errors) {
     SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::AnyReadable);
     if (!file.isOpen()) {
-        errors.append("vemlik-cli: soubor nelze číst: " + fileName + " (" +
-                      unreadableReason(file.openFailure()) + ")\n");
+        errors.append("vemlik-cli: soubor nelze číst: ");
+        appendVisibly(errors, fileName);
+        errors.append(" (" + unreadableReason(file.openFailure()) + ")\n");
     }
     return file;
 }
@@ -89,9 +90,10 @@ int convertInputs(const Options& options, std::vector<SystemFile>& inputs, Syste
             return reportUnwritable(errors);
         }
         if (outcome == BatchConversion::Outcome::ReadFailed) {
-            const std::string name =
-                options.inputFiles.empty() ? "standardní vstup" : options.inputFiles[index];
-            errors.append("vemlik-cli: čtení se nezdařilo: " + name + "\n");
+            errors.append("vemlik-cli: čtení se nezdařilo: ");
+            appendVisibly(errors, options.inputFiles.empty() ? "standardní vstup"
+                                                             : options.inputFiles[index]);
+            errors.append('\n');
             batch.flush();
             return kCannotRun;
         }

@@ -6,8 +6,12 @@ namespace vemlik::cli {
 
 namespace {
 
-// A TAB only moves the text on; every other control character could drive the terminal.
-std::size_t controlLength(std::string_view text, std::size_t index) {
+// A TAB only moves the text on; every other control character could drive the terminal, and so
+// could any byte above ASCII of a text that is not UTF-8 (0x9B starts a terminal command).
+std::size_t controlLength(std::string_view text, std::size_t index, bool utf8) {
+    if (!utf8 && static_cast<unsigned char>(text[index]) >= 0x80) {
+        return 1;
+    }
     return text[index] == '\t' ? 0 : controlCharacterLength(text, index);
 }
 
@@ -18,13 +22,14 @@ void appendHex(OutputBuffer& errors, char byte) {
     errors.append(std::string_view(escape, sizeof escape));
 }
 
-// Messages repeat what the input held; its control characters are written as \xHH so that
-// the input cannot drive the terminal that shows them.
+} // namespace
+
 void appendVisibly(OutputBuffer& errors, std::string_view text) {
+    const bool utf8 = isValidUtf8(text);
     std::size_t plainStart = 0;
     std::size_t index = 0;
     while (index < text.size()) {
-        const std::size_t length = controlLength(text, index);
+        const std::size_t length = controlLength(text, index, utf8);
         if (length == 0) {
             ++index;
             continue;
@@ -39,9 +44,17 @@ void appendVisibly(OutputBuffer& errors, std::string_view text) {
     errors.append(text.substr(plainStart));
 }
 
-} // namespace
-
 void LineMessages::showMessage(std::string_view text) {
+    constexpr std::size_t kMessagesShown = 20;
+    ++messagesOfLine_;
+    if (messagesOfLine_ <= kMessagesShown) {
+        writeMessage(text);
+    } else if (messagesOfLine_ == kMessagesShown + 1) {
+        writeMessage("další hlášení tohoto řádku vynechána");
+    }
+}
+
+void LineMessages::writeMessage(std::string_view text) {
     errors_.append("řádek ");
     errors_.appendNumber(lineNumber_);
     errors_.append(": ");
@@ -51,7 +64,7 @@ void LineMessages::showMessage(std::string_view text) {
 }
 
 void UserFileMessages::showMessage(std::string_view text) {
-    errors_.append(engine_.userFileName());
+    appendVisibly(errors_, engine_.userFileName());
     errors_.append(": ");
     appendVisibly(errors_, text);
     errors_.append('\n');
