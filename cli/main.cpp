@@ -38,9 +38,8 @@ std::string unreadableReason(SystemFile::OpenFailure failure) {
 SystemFile openInput(const std::string& fileName, OutputBuffer& errors) {
     SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::AnyReadable);
     if (!file.isOpen()) {
-        errors.append("vemlik-cli: soubor nelze číst: ");
-        appendVisibly(errors, fileName);
-        errors.append(" (" + unreadableReason(file.openFailure()) + ")\n");
+        errors.append("vemlik-cli: soubor nelze číst: " + visibleText(fileName) + " (" +
+                      unreadableReason(file.openFailure()) + ")\n");
     }
     return file;
 }
@@ -69,7 +68,7 @@ int reportUnwritable(OutputBuffer& errors) {
 // reader only.
 void readUserUnits(Engine& engine, const Options& options, SystemFile& userFile,
                    OutputBuffer& errors) {
-    UserFileMessages messages(errors, engine);
+    ToolMessages messages(errors);
     if (options.userFile) {
         engine.readUserFile(*options.userFile, userFile, messages);
     } else {
@@ -90,10 +89,9 @@ int convertInputs(const Options& options, std::vector<SystemFile>& inputs, Syste
             return reportUnwritable(errors);
         }
         if (outcome == BatchConversion::Outcome::ReadFailed) {
-            errors.append("vemlik-cli: čtení se nezdařilo: ");
-            appendVisibly(errors, options.inputFiles.empty() ? "standardní vstup"
-                                                             : options.inputFiles[index]);
-            errors.append('\n');
+            const std::string input =
+                options.inputFiles.empty() ? "standardní vstup" : options.inputFiles[index];
+            errors.append("vemlik-cli: čtení se nezdařilo: " + visibleText(input) + '\n');
             batch.flush();
             return kCannotRun;
         }
@@ -145,7 +143,10 @@ int main(int argc, char** argv) {
     SystemFile standardError = SystemFile::standardError();
     try {
         OutputBuffer output(standardOutput);
-        OutputBuffer errors(standardError, &output);
+        OutputBuffer separateErrors(standardError, &output);
+        // With both streams on one file (2>&1), one buffer keeps every message right after the
+        // result of its line.
+        OutputBuffer& errors = standardOutput.isSameFileAs(standardError) ? output : separateErrors;
         return run(std::vector<std::string>(argv + 1, argv + argc), output, errors);
     } catch (const std::bad_alloc&) {
         return reportFailedRun(standardError,

@@ -15,17 +15,19 @@ std::size_t controlLength(std::string_view text, std::size_t index, bool utf8) {
     return text[index] == '\t' ? 0 : controlCharacterLength(text, index);
 }
 
-void appendHex(OutputBuffer& errors, char byte) {
+void appendHex(std::string& out, char byte) {
     constexpr std::string_view digits = "0123456789ABCDEF";
     const auto code = static_cast<unsigned char>(byte);
     const char escape[] = {'\\', 'x', digits[code >> 4], digits[code & 0xf]};
-    errors.append(std::string_view(escape, sizeof escape));
+    out.append(escape, sizeof escape);
 }
 
 } // namespace
 
-void appendVisibly(OutputBuffer& errors, std::string_view text) {
+std::string visibleText(std::string_view text) {
     const bool utf8 = isValidUtf8(text);
+    std::string visible;
+    visible.reserve(text.size());
     std::size_t plainStart = 0;
     std::size_t index = 0;
     while (index < text.size()) {
@@ -34,39 +36,60 @@ void appendVisibly(OutputBuffer& errors, std::string_view text) {
             ++index;
             continue;
         }
-        errors.append(text.substr(plainStart, index - plainStart));
+        visible += text.substr(plainStart, index - plainStart);
         for (const char byte : text.substr(index, length)) {
-            appendHex(errors, byte);
+            appendHex(visible, byte);
         }
         index += length;
         plainStart = index;
     }
-    errors.append(text.substr(plainStart));
+    visible += text.substr(plainStart);
+    return visible;
+}
+
+void LineMessages::startLine(std::size_t lineNumber) {
+    lineNumber_ = lineNumber;
+    messagesOfLine_ = 0;
+    omitting_ = false;
 }
 
 void LineMessages::showMessage(std::string_view text) {
     constexpr std::size_t kMessagesShown = 20;
-    ++messagesOfLine_;
-    if (messagesOfLine_ <= kMessagesShown) {
-        writeMessage(text);
-    } else if (messagesOfLine_ == kMessagesShown + 1) {
-        writeMessage("další hlášení tohoto řádku vynechána");
+    // The messages of one line are held no bigger than about the longest line.
+    constexpr std::size_t kHeldBytes = std::size_t{16} << 20;
+    if (omitting_) {
+        return;
+    }
+    if (++messagesOfLine_ > kMessagesShown || kept_.size() >= kHeldBytes) {
+        keep("další hlášení tohoto řádku vynechána");
+        omitting_ = true;
+        return;
+    }
+    keep(text);
+}
+
+void LineMessages::keep(std::string_view text) {
+    kept_ += "řádek ";
+    kept_ += std::to_string(lineNumber_);
+    kept_ += ": ";
+    kept_ += visibleText(text);
+    kept_ += '\n';
+}
+
+void LineMessages::writeMessages() {
+    errors_.append(kept_);
+    errors_.endRecord();
+    // The room that the messages of a long line took goes back.
+    constexpr std::size_t kKeptRoom = std::size_t{1} << 16;
+    kept_.clear();
+    if (kept_.capacity() > kKeptRoom) {
+        std::string().swap(kept_);
     }
 }
 
-void LineMessages::writeMessage(std::string_view text) {
-    errors_.append("řádek ");
-    errors_.appendNumber(lineNumber_);
-    errors_.append(": ");
-    appendVisibly(errors_, text);
-    errors_.append('\n');
-    errors_.endRecord();
-}
-
-void UserFileMessages::showMessage(std::string_view text) {
-    appendVisibly(errors_, engine_.userFileName());
-    errors_.append(": ");
-    appendVisibly(errors_, text);
+void ToolMessages::showMessage(std::string_view text) {
+    errors_.append("vemlik-cli: ");
+    errors_.append(visibleText(text));
     errors_.append('\n');
     errors_.endRecord();
 }

@@ -100,7 +100,7 @@ void Engine::readUserFile(MessageSink& messages) {
 
 void Engine::readUserFile(const std::string& fileName, ByteSource& file, MessageSink& messages) {
     state_->userFileName = fileName;
-    addUserRecords(state_->units, messages, file);
+    addUserRecords(state_->units, messages, file, fileName);
 }
 
 std::optional<std::string> Engine::convertLine(std::string_view line,

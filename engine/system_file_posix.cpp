@@ -263,6 +263,13 @@ bool SystemFile::stillNamed() const {
     return descriptor_ >= 0 && ::fstat(descriptor_, &status) == 0 && status.st_nlink > 0;
 }
 
+bool SystemFile::isSameFileAs(const SystemFile& other) const {
+    struct stat mine {};
+    struct stat theirs {};
+    return ::fstat(descriptor_, &mine) == 0 && ::fstat(other.descriptor_, &theirs) == 0 &&
+           mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
+}
+
 void SystemFile::close() {
     if (descriptor_ >= 0 && owned_) {
         ::close(descriptor_);

@@ -20,12 +20,6 @@ namespace vemlik {
 
 namespace {
 
-constexpr std::string_view kMalformedRecordsMessage =
-    "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku ";
-constexpr std::string_view kTableFullMessage =
-    "Tabulka jednotek je plná, další převody ze souboru Prevody.kfc nebyly načteny!";
-constexpr std::string_view kReadFailedMessage =
-    "Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj nebyly načteny!";
 // The most that a record puts beside its abbreviation, so that every record of an abbreviation
 // that fits reads back: a comma, the factor with its sign or blank and a blank after it
 // (-2.2250738585072014e-308 ), a comma and the code the same way (-2147483648 ).
@@ -68,19 +62,24 @@ struct ReadingEnd {
     bool readFailed = false;
 };
 
-void tellHowReadingEnded(MessageSink& messages, const ReadingEnd& end) {
+// The messages name the file that was read, which need not be the usual Prevody.kfc.
+void tellHowReadingEnded(MessageSink& messages, const ReadingEnd& end, std::string_view fileName) {
+    const std::string file(fileName);
     if (end.firstMalformedLine > 0) {
-        messages.showMessage(std::string(kMalformedRecordsMessage) +
+        messages.showMessage("Chybné záznamy v souboru " + file +
+                             " byly vynechány (první na řádku " +
                              std::to_string(end.firstMalformedLine) + ")!");
     }
     if (end.tableFull) {
-        messages.showMessage(kTableFullMessage);
+        messages.showMessage("Tabulka jednotek je plná, další převody ze souboru " + file +
+                             " nebyly načteny!");
     } else if (end.stretchTooLong) {
-        messages.showMessage("Soubor Prevody.kfc byl načten jen po řádek " +
+        messages.showMessage("Soubor " + file + " byl načten jen po řádek " +
                              std::to_string(end.linesRead) +
                              ", dál bylo příliš mnoho prázdných nebo chybných řádků!");
     } else if (end.readFailed) {
-        messages.showMessage(kReadFailedMessage);
+        messages.showMessage("Soubor " + file +
+                             " se nepodařilo dočíst, další převody z něj nebyly načteny!");
     }
 }
 
@@ -199,7 +198,7 @@ RecordRefusal refusalByContents(SystemFile& file, std::string_view abbreviation,
     UnitTable nextStart;
     DiscardingSink unread;
     if (file.isOpen()) {
-        addUserRecords(nextStart, unread, file);
+        addUserRecords(nextStart, unread, file, {});
     }
     if (nextStart.isFull()) {
         return RecordRefusal::TableFull;
@@ -219,7 +218,8 @@ bool isStorableAbbreviation(std::string_view abbreviation) {
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
-int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file) {
+int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file,
+                   std::string_view fileName) {
     StretchLimit stretch(file);
     LineSplitter lines(stretch, kRecordLineLimit, kBlockSize);
     std::string decoded;
@@ -247,7 +247,7 @@ int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file) {
     }
     end.stretchTooLong = stretch.reached() && !units.isFull();
     end.readFailed = lines.failed() && !stretch.reached();
-    tellHowReadingEnded(messages, end);
+    tellHowReadingEnded(messages, end, fileName);
     return recordsRead;
 }
 
@@ -256,7 +256,7 @@ int readUserConversionFile(UnitTable& units, const std::string& fileName, Messag
     if (!file.isOpen()) {
         return 0;
     }
-    return addUserRecords(units, messages, file);
+    return addUserRecords(units, messages, file, fileName);
 }
 
 RecordRefusal userFileRefusal(const std::string& fileName, std::string_view abbreviation,

@@ -17,8 +17,9 @@ inline constexpr std::size_t kRecordLineLimit = 64 * 1024;
 // row in use and returns how many were added. Malformed records, records longer than the limit
 // among them, are skipped and reported once; adding stops at a full table, and a read fault is
 // reported too. Past the last record only a bounded stretch is read, and where it ends reading
-// before the table is full, that is reported.
-int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file);
+// before the table is full, that is reported. The messages name the file by the name given.
+int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file,
+                   std::string_view fileName);
 
 // Adds the records of the named file. A file that cannot be opened, or that is not a regular
 // file (start-up must never wait), gives none and no message.

@@ -93,24 +93,26 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const TemporaryDirectory directory;
     const std::string tool = directory.fileName("vemlik-cli");
     std::filesystem::copy_file(VEMLIK_CLI_PATH, tool);
-    const std::string skipped = ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
-                                "řádku 2)!\n";
+    const auto skipped = [](const std::string& file) {
+        return "vemlik-cli: Chybné záznamy v souboru " + file +
+               " byly vynechány (první na řádku 2)!\n";
+    };
     directory.write("Prevody.kfc", "sah, 1.7 , 5 \r\nnic\r\n");
     directory.write("jine\x1b[1m.kfc", "loket, 0.6 , 5 \r\nnic\r\n");
     const std::string named = directory.fileName("jine\x1b[1m.kfc");
     EXPECT_EQ(runProgram(tool, kComma, "m 1 sah\n"),
-              (CliRun{"1,7000 m\n", directory.fileName("Prevody.kfc") + skipped, 0}));
-    EXPECT_EQ(runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
-              (CliRun{"CHYBA !\n0,60000 m\n",
-                      directory.fileName("jine\\x1B[1m.kfc") + skipped +
-                          "řádek 1: Neznamy rozmer!: sah\n",
-                      1}));
+              (CliRun{"1,7000 m\n", skipped(directory.fileName("Prevody.kfc")), 0}));
+    EXPECT_EQ(
+        runProgram(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
+        (CliRun{"CHYBA !\n0,60000 m\n",
+                skipped(directory.fileName("jine\\x1B[1m.kfc")) + "řádek 1: Neznamy rozmer!: sah\n",
+                1}));
     // A pipe is read as a stream, and one without end up to the full table: it is handed over
     // as descriptor 4 while the lines come on standard input as usual.
     const std::string records = "exec 3<&0; yes " + shellWord("sah, 1.7 , 5 \r") + " | ";
     EXPECT_EQ(runShell(records + kCli + " --separator , --prevody /dev/fd/4 4<&0 <&3", "m 1 sah\n"),
               (CliRun{"1,7000 m\n",
-                      "/dev/fd/4: Tabulka jednotek je plná, další převody ze souboru Prevody.kfc "
+                      "vemlik-cli: Tabulka jednotek je plná, další převody ze souboru /dev/fd/4 "
                       "nebyly načteny!\n",
                       0}));
 }
@@ -142,11 +144,13 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
               (CliRun{"", "vemlik-cli: nedostatek paměti, převod byl přerušen\n", 2}));
 }
 
-// A message never comes ahead of the results of the lines before its own, also when the results
-// fill the buffers of both streams.
-TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheLinesBefore) {
-    EXPECT_TRUE(runShell(kCli + " 2>&1", "36 km/h\n" + std::string(20000, '\n') + "5 xyz\n")
-                    .output.ends_with("10.000 \nCHYBA !\nřádek 20002: Neznamy rozmer!: xyz\n"));
+// On a stream shared with the results each message follows the result of its own line, also
+// when the results fill the buffers; a blank line is answered by an empty one.
+TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheirOwnLines) {
+    const std::string blanks = "   \n" + std::string(20000, '\n');
+    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
+              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
+                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 } // namespace vemlik::testing

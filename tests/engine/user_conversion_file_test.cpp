@@ -17,8 +17,9 @@ using namespace std::string_view_literals;
 // 65 497 bytes: with the longest number fields its record is 64 KiB.
 const std::string kLongestAbbreviation = "a" + repeated("ž", 32748);
 
-std::string malformedOn(int line) {
-    return "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku " +
+// The messages name the file read: a text read as "Prevody.kfc", or the file by its full name.
+std::string malformedOn(int line, const std::string& file = "Prevody.kfc") {
+    return "Chybné záznamy v souboru " + file + " byly vynechány (první na řádku " +
            std::to_string(line) + ")!";
 }
 
@@ -30,7 +31,7 @@ protected:
         sink.messages.clear();
         units = std::make_unique<UnitTable>();
         TextSource text(bytes);
-        addUserRecords(*units, sink, text);
+        addUserRecords(*units, sink, text, "Prevody.kfc");
     }
     // The same read from the file, piece by piece as the program reads it at start-up.
     void startWithFile(std::string_view bytes) {
@@ -113,8 +114,8 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
 // Past the last record only 4 MiB are read, so that blank lines or a hole of zero bytes hold the
 // start no longer however long they run: the records after them are not read, and that is told.
 TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
-    const auto readOnlyTo = [](const char* line) {
-        return "Soubor Prevody.kfc byl načten jen po řádek " + std::string(line) +
+    const auto readOnlyTo = [](const char* line, const std::string& file = "Prevody.kfc") {
+        return "Soubor " + file + " byl načten jen po řádek " + std::string(line) +
                ", dál bylo příliš mnoho prázdných nebo chybných řádků!";
     };
     startWith(repeated("\r\n", 3 << 20) + "versta, 1066.8 , 5 \r\n");
@@ -124,8 +125,9 @@ TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
     directory.write("Prevody.kfc", "versta, 1066.8 , 5 \r\n");
     std::filesystem::resize_file(userFileName(), std::uintmax_t{1} << 40);
     restart();
-    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages),
-              std::tuple(92, Messages{malformedOn(2), readOnlyTo("2")}));
+    EXPECT_EQ(
+        std::tuple(units->rowCount(), sink.messages),
+        std::tuple(92, Messages{malformedOn(2, userFileName()), readOnlyTo("2", userFileName())}));
 }
 
 // Each line is decoded on its own, so one line saved in Windows-1250 does not turn the UTF-8
@@ -168,10 +170,10 @@ TEST_F(UserConversionFileTest, LineEndsAndLongRecordsHoldAcrossReadsInPieces) {
     const std::string first = "versta, 1066.8 , 5";
     startWithFile(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
     EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
-              std::tuple(1, Messages{malformedOn(2)}));
+              std::tuple(1, Messages{malformedOn(2, userFileName())}));
     startWithFile("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
     EXPECT_EQ(std::tuple(units->counts().userRows, row(92).abbreviation, sink.messages),
-              std::tuple(1, "sah", Messages{malformedOn(1)}));
+              std::tuple(1, "sah", Messages{malformedOn(1, userFileName())}));
 }
 
 // A source that gives its text and then fails, as a disk with a bad sector does.
@@ -186,7 +188,7 @@ struct FailingSource : TextSource {
 // The records before the fault are kept, and the fault is not taken for the end of the file.
 TEST_F(UserConversionFileTest, AReadFaultIsToldAfterTheRecordsBeforeIt) {
     FailingSource file("versta, 1066.8 , 5 \r\nsah, 2.1");
-    addUserRecords(*units, sink, file);
+    addUserRecords(*units, sink, file, "Prevody.kfc");
     EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
               std::tuple(1, Messages{"Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj "
                                      "nebyly načteny!"}));

@@ -142,9 +142,11 @@ private slots:
         for (std::size_t index = 0; index < std::size(lines); ++index) {
             program->dialogs.messages.clear();
             convert(QString::fromStdString(lines[index]));
-            // After an error the page shows "CHYBA !" beside an empty result.
-            page.output +=
-                (Text2->text().isEmpty() ? "CHYBA !" : Text2->text().toStdString()) + '\n';
+            // After an error the page shows "CHYBA !" beside an empty result. A blank line, for
+            // which the page shows the value before once more, gets an empty line from the tool.
+            const bool blank = lines[index].find_first_not_of(' ') == std::string::npos;
+            const std::string shown = Text2->text().toStdString();
+            page.output += (blank ? "" : shown.empty() ? "CHYBA !" : shown) + '\n';
             for (const QString& message : program->dialogs.messages) {
                 page.errors +=
                     "řádek " + std::to_string(index + 1) + ": " + message.toStdString() + '\n';

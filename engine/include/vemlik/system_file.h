@@ -65,6 +65,9 @@ public:
     bool appendWhole(std::string_view bytes);
     // False once the file has lost its last name, deleted while open.
     bool stillNamed() const;
+    // Both are open on the same file, pipe or terminal, as standard output and standard error
+    // are after 2>&1.
+    bool isSameFileAs(const SystemFile& other) const;
     void close();
 
 private:
