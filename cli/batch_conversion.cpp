@@ -53,7 +53,7 @@ BatchConversion::Outcome BatchConversion::convertAll(ByteSource& input) {
 }
 
 void BatchConversion::convert(const LineSplitter::Line& line) {
-    messages_.setLineNumber(++lineNumber_);
+    messages_.startLine(++lineNumber_);
     std::string recoded;
     const std::string_view text = line.tooLong ? std::string_view() : asUtf8(line.text, recoded);
     // The limit holds for the line as converted, so that the copies conversion makes of it
@@ -61,9 +61,13 @@ void BatchConversion::convert(const LineSplitter::Line& line) {
     if (line.tooLong || text.size() > kMaxLineLength) {
         messages_.showMessage("řádek je delší než 16 MiB");
         writeResult(std::nullopt);
-        return;
+    } else if (text.find_first_not_of(' ') == std::string_view::npos) {
+        // Output lines match input lines, and a blank line asks for nothing.
+        output_.append('\n');
+    } else {
+        writeResult(engine_.convertLine(text, decimalSeparator_, messages_));
     }
-    writeResult(engine_.convertLine(text, decimalSeparator_, messages_));
+    messages_.writeMessages();
 }
 
 void BatchConversion::writeResult(const std::optional<std::string>& shown) {

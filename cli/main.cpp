@@ -38,7 +38,7 @@ std::string unreadableReason(SystemFile::OpenFailure failure) {
 SystemFile openInput(const std::string& fileName, OutputBuffer& errors) {
     SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::AnyReadable);
     if (!file.isOpen()) {
-        errors.append("vemlik-cli: soubor nelze číst: " + fileName + " (" +
+        errors.append("vemlik-cli: soubor nelze číst: " + visibleText(fileName) + " (" +
                       unreadableReason(file.openFailure()) + ")\n");
     }
     return file;
@@ -68,7 +68,7 @@ int reportUnwritable(OutputBuffer& errors) {
 // reader only.
 void readUserUnits(Engine& engine, const Options& options, SystemFile& userFile,
                    OutputBuffer& errors) {
-    UserFileMessages messages(errors, engine);
+    ToolMessages messages(errors);
     if (options.userFile) {
         engine.readUserFile(*options.userFile, userFile, messages);
     } else {
@@ -89,9 +89,9 @@ int convertInputs(const Options& options, std::vector<SystemFile>& inputs, Syste
             return reportUnwritable(errors);
         }
         if (outcome == BatchConversion::Outcome::ReadFailed) {
-            const std::string name =
+            const std::string input =
                 options.inputFiles.empty() ? "standardní vstup" : options.inputFiles[index];
-            errors.append("vemlik-cli: čtení se nezdařilo: " + name + "\n");
+            errors.append("vemlik-cli: čtení se nezdařilo: " + visibleText(input) + '\n');
             batch.flush();
             return kCannotRun;
         }
@@ -144,7 +144,10 @@ int main(int argc, char** argv) {
     SystemFile standardError = SystemFile::standardError();
     try {
         OutputBuffer output(standardOutput);
-        OutputBuffer errors(standardError, &output);
+        OutputBuffer separateErrors(standardError, &output);
+        // With both streams on one file (2>&1), one buffer keeps every message right after the
+        // result of its line.
+        OutputBuffer& errors = standardOutput.isSameFileAs(standardError) ? output : separateErrors;
         return run(programArguments(argc, argv), output, errors);
     } catch (const std::bad_alloc&) {
         return reportFailedRun(standardError,

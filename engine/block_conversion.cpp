@@ -4,6 +4,8 @@
 #include "operand_state.h"
 #include "result_format.h"
 
+#include <cmath>
+
 namespace vemlik {
 
 std::string unitPairLine(std::string_view targetText, std::string_view sourceText) {
@@ -13,13 +15,18 @@ std::string unitPairLine(std::string_view targetText, std::string_view sourceTex
     return line;
 }
 
-BlockRow convertBlockValue(const UnitPair& pair, std::string_view valueText,
-                           std::string_view decimalSeparator) {
+std::optional<BlockRow> convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                          std::string_view decimalSeparator,
+                                          MessageSink& messages) {
     BlockRow row{std::string(valueText), {}};
     if (const std::size_t comma = row.valueText.find(','); comma != std::string::npos) {
         row.valueText[comma] = '.';
     }
     const double converted = applyPair(pair, readNumberWithRadix(row.valueText));
+    if (!std::isfinite(converted)) {
+        messages.showMessage(kOutOfRangeMessage);
+        return std::nullopt;
+    }
     row.resultText = formatValue(converted, ValuePrecision::Double, decimalSeparator);
     return row;
 }

@@ -45,6 +45,41 @@ std::string unitShown(const OperandState& operands) {
     return resultUnitText(operands.conversion.source.vector);
 }
 
+// Other windows and vemlik-cli may append to the same file.
+AppendOutcome appendUnderLock(TextFileAppender& file, std::string_view text) {
+    const FileLock lock = file.lock();
+    return file.append(text);
+}
+
+// Whether a row before the last one, the unit just added, has the abbreviation as lookups
+// compare them.
+bool knownBeforeLastRow(const UnitTable& units, std::string_view abbreviation) {
+    const int first = units.find(abbreviation);
+    return first > 0 && first < units.rowCount();
+}
+
+// Tells why a unit stays for this run only; true when the user file takes it.
+bool toldUnlessNone(RecordRefusal refusal, const std::string& fileName,
+                    std::string_view abbreviation, MessageSink& messages) {
+    switch (refusal) {
+    case RecordRefusal::None:
+        return true;
+    case RecordRefusal::TableFull:
+        messages.showMessage("Tabulka jednotek je plná, převod nelze zapsat do souboru " +
+                             fileName + ", platí jen do ukončení programu!");
+        break;
+    case RecordRefusal::AbbreviationTaken:
+        messages.showMessage("V souboru " + fileName + " je již jiný převod " +
+                             std::string(abbreviation) + ", tento platí jen do ukončení programu!");
+        break;
+    case RecordRefusal::NotWritten:
+        messages.showMessage("Převod nelze zapsat do souboru " + fileName +
+                             ", platí jen do ukončení programu!");
+        break;
+    }
+    return false;
+}
+
 } // namespace
 
 struct Engine::State {
@@ -65,8 +100,7 @@ void Engine::readUserFile(MessageSink& messages) {
 
 void Engine::readUserFile(const std::string& fileName, ByteSource& file, MessageSink& messages) {
     state_->userFileName = fileName;
-    LineSplitter lines = userFileLines(file);
-    addUserRecords(state_->units, messages, lines);
+    addUserRecords(state_->units, messages, file, fileName);
 }
 
 std::optional<std::string> Engine::convertLine(std::string_view line,
@@ -100,9 +134,10 @@ std::optional<UnitPair> Engine::takeTargetUnit(std::string_view unitText, Messag
     return result.conversion.pair();
 }
 
-BlockRow Engine::convertBlockValue(const UnitPair& pair, std::string_view valueText,
-                                   std::string_view decimalSeparator) const {
-    return vemlik::convertBlockValue(pair, valueText, decimalSeparator);
+std::optional<BlockRow> Engine::convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                                  std::string_view decimalSeparator,
+                                                  MessageSink& messages) const {
+    return vemlik::convertBlockValue(pair, valueText, decimalSeparator, messages);
 }
 
 void Engine::takeUserDimension(std::string_view dimensionText, MessageSink& messages) {
@@ -145,13 +180,16 @@ std::optional<UnitRecord> Engine::addUserUnit(std::string_view abbreviation,
     return units.row(units.rowCount());
 }
 
+bool Engine::canWriteUserUnit(const UnitRecord& unit, MessageSink& messages) {
+    const bool known = knownBeforeLastRow(state_->units, unit.abbreviation);
+    return toldUnlessNone(userFileRefusal(state_->userFileName, unit.abbreviation, known),
+                          state_->userFileName, unit.abbreviation, messages);
+}
+
 bool Engine::writeUserUnit(const UnitRecord& unit, MessageSink& messages) {
-    if (appendUserConversionRecord(state_->userFileName, unit)) {
-        return true;
-    }
-    messages.showMessage("Převod nelze zapsat do souboru " + state_->userFileName +
-                         ", platí jen do ukončení programu!");
-    return false;
+    const bool known = knownBeforeLastRow(state_->units, unit.abbreviation);
+    return toldUnlessNone(appendUserConversionRecord(state_->userFileName, unit, known),
+                          state_->userFileName, unit.abbreviation, messages);
 }
 
 bool Engine::openResultsFile(const std::string& fileName) {
@@ -163,12 +201,12 @@ bool Engine::resultsFileOpen() const {
 }
 
 AppendOutcome Engine::appendConversion(std::string_view lineText, std::string_view resultText) {
-    return state_->resultsFile.append(singleConversionLine(lineText, resultText));
+    return appendUnderLock(state_->resultsFile, singleConversionLine(lineText, resultText));
 }
 
 AppendOutcome Engine::appendBlockTable(std::string_view sourceUnits, std::string_view targetUnits,
                                        std::string_view table) {
-    return state_->resultsFile.append(blockTableSection(sourceUnits, targetUnits, table));
+    return appendUnderLock(state_->resultsFile, blockTableSection(sourceUnits, targetUnits, table));
 }
 
 void Engine::closeResultsFile() {

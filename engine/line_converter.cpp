@@ -4,6 +4,7 @@
 #include "number_reader.h"
 #include "text_scanning.h"
 #include "unit_expression.h"
+#include "vemlik/text_encoding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +19,9 @@ namespace {
 
 constexpr std::string_view kMissingBlankPrompt = "Chybí mezera za číslem!  :";
 constexpr std::string_view kInconsistentUnitsPrompt = "Nekonzistentni jednotky!   ";
-constexpr std::string_view kOutOfRangePrompt = "Výsledek je mimo rozsah!";
+// The missing-blank message quotes no more of the line: a long line of such numbers would be
+// quoted again at each of them.
+constexpr std::size_t kQuotedCharacters = 80;
 
 // What each token adds to the token mask of its item. The mask is a sum, not a set of bits:
 // an item whose tokens add up to 7 has its dimensions compared, and besides a target, a number
@@ -82,6 +85,16 @@ struct Item {
     std::optional<std::string_view> lastNumber;
 };
 
+std::string missingBlankMessage(std::string_view restOfLine) {
+    std::string message(kMissingBlankPrompt);
+    const std::string_view quoted = firstCharacters(restOfLine, kQuotedCharacters);
+    message += quoted;
+    if (quoted.size() < restOfLine.size()) {
+        message += "…";
+    }
+    return message;
+}
+
 // Reads the tokens of the item at the front of the remaining line and drops them from it.
 Item readItem(OperandState& operands, MessageSink& messages, std::string_view& remaining) {
     Item item;
@@ -102,9 +115,7 @@ Item readItem(OperandState& operands, MessageSink& messages, std::string_view& r
             item.lastNumber = remaining;
             item.tokenMask += kNumberToken;
             if (!isDecimalDigit(remaining[tokenEnd - 1])) {
-                std::string prompt(kMissingBlankPrompt);
-                prompt += remaining;
-                messages.showMessage(prompt);
+                messages.showMessage(missingBlankMessage(remaining));
             }
         } else if (item.tokenMask == 0) {
             operands.targetText.assign(remaining.substr(0, tokenEnd));
@@ -162,8 +173,11 @@ std::optional<double> convertValue(const UnitTable& units, const OperandState& o
     return applyPair(result.conversion.pair(), value);
 }
 
+// Zero, or a normal single: a smaller value would lose its digits or become 0 without a word.
 bool fitsSinglePrecision(double value) {
-    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
+    return value == 0 ||
+           (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() &&
+            std::isnormal(static_cast<float>(value)));
 }
 
 // Entries past the fifth have no place in the result list; their items still count.
@@ -173,7 +187,7 @@ void storeResult(OperandState& operands, MessageSink& messages, std::size_t item
     if (value && fitsSinglePrecision(*value)) {
         stored = static_cast<float>(*value);
     } else {
-        messages.showMessage(kOutOfRangePrompt);
+        messages.showMessage(kOutOfRangeMessage);
         result.errorFlag = ErrorFlag::ResultOutOfRange;
     }
     if (itemNumber <= operands.resultList.size()) {

@@ -25,6 +25,9 @@ enum class ErrorFlag : std::int16_t {
     ResultOutOfRange = 3,
 };
 
+// Told for a value that a result cannot hold, on a conversion line and on the block page.
+inline constexpr std::string_view kOutOfRangeMessage = "Výsledek je mimo rozsah!";
+
 // One side of a conversion as evaluated from its unit text.
 struct Operand {
     double factor = 0;

@@ -1,5 +1,5 @@
-// The POSIX calls behind the system layer: non-blocking opening, whole appends cut back on
-// failure, syncing to the disk, the link count of an open file, and the places of the user's
+// The POSIX calls behind the system layer: non-blocking opening, locks, whole appends cut back
+// on failure, syncing to the disk, the link count of an open file, and the places of the user's
 // files.
 #include "vemlik/system_file.h"
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -26,10 +27,38 @@ std::string folderOf(const std::string& fileName) {
     return folder.empty() ? "." : folder;
 }
 
+// Writes as much as the file takes, going on after partial writes; the number of bytes written.
+std::size_t writeAsFarAsTaken(int descriptor, std::string_view bytes) {
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.data() + total, bytes.size() - total);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(written);
+    }
+    return total;
+}
+
+// Cuts away the bytes that an append wrote from the length it found, but only while they are
+// the file's last bytes: what another writer appended after them stays.
+void cutBack(int descriptor, off_t start, std::size_t written) {
+    struct stat now {};
+    if (::fstat(descriptor, &now) == 0 && now.st_size == start + static_cast<off_t>(written)) {
+        // Should even this fail, the next reader skips the partial record as malformed.
+        [[maybe_unused]] const int cut = ::ftruncate(descriptor, start);
+    }
+}
+
+// A folder that may be written but not read (a drop box) cannot be opened to be synced; its
+// entries reach the disk in the system's own time, and a write is not undone for that.
 bool syncFolder(const std::string& folder) {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
-        return false;
+        return errno == EACCES;
     }
     const bool synced = ::fsync(descriptor) == 0;
     ::close(descriptor);
@@ -81,6 +110,17 @@ SystemFile::OpenFailure failureOf(int error) {
     }
 }
 
+// Readable too where that is permitted, so that what the file holds can be looked at through
+// the descriptor that appends to it.
+int openAppending(const std::string& name, int creation) {
+    constexpr int kFlags = O_APPEND | O_NONBLOCK | O_CLOEXEC;
+    const int descriptor = ::open(name.c_str(), O_RDWR | kFlags | creation, 0666);
+    if (descriptor >= 0 || errno != EACCES) {
+        return descriptor;
+    }
+    return ::open(name.c_str(), O_WRONLY | kFlags | creation, 0666);
+}
+
 bool isAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
 }
@@ -99,11 +139,10 @@ SystemFile SystemFile::openForReading(const std::string& name, Kinds kinds) {
 }
 
 SystemFile SystemFile::openForAppending(const std::string& name) {
-    constexpr int kFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC;
     std::string createdIn;
-    int descriptor = ::open(name.c_str(), kFlags);
+    int descriptor = openAppending(name, 0);
     if (descriptor < 0 && errno == ENOENT) {
-        descriptor = ::open(name.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+        descriptor = openAppending(name, O_CREAT | O_EXCL);
         createdIn = folderOf(name);
     }
     descriptor = keptIf(descriptor, isAppendable);
@@ -144,18 +183,38 @@ std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
     }
 }
 
-bool SystemFile::writeAll(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
+std::ptrdiff_t SystemFile::readAt(char* buffer, std::size_t size, std::uint64_t offset) {
+    while (true) {
+        const ssize_t count = ::pread(descriptor_, buffer, size, static_cast<off_t>(offset));
+        if (count >= 0 || errno != EINTR) {
+            return count;
         }
-        if (written <= 0) {
+    }
+}
+
+std::optional<std::uint64_t> SystemFile::regularFileLength() const {
+    struct stat status {};
+    if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+bool SystemFile::writeAll(std::string_view bytes) {
+    return writeAsFarAsTaken(descriptor_, bytes) == bytes.size();
+}
+
+bool SystemFile::lock() {
+    while (::flock(descriptor_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
             return false;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+void SystemFile::unlock() {
+    ::flock(descriptor_, LOCK_UN);
 }
 
 bool SystemFile::appendWhole(std::string_view bytes) {
@@ -165,14 +224,14 @@ bool SystemFile::appendWhole(std::string_view bytes) {
     }
     // A device such as /dev/null has no length to cut back to and nothing to sync.
     const bool regular = S_ISREG(before.st_mode);
-    if (writeAll(bytes) && (!regular || ::fdatasync(descriptor_) == 0) &&
+    const std::size_t written = writeAsFarAsTaken(descriptor_, bytes);
+    if (written == bytes.size() && (!regular || ::fdatasync(descriptor_) == 0) &&
         (createdIn_.empty() || syncFolder(createdIn_))) {
         createdIn_.clear();
         return true;
     }
     if (regular) {
-        // Should even this fail, the next reader skips the partial record as malformed.
-        [[maybe_unused]] const int cutBack = ::ftruncate(descriptor_, before.st_size);
+        cutBack(descriptor_, before.st_size, written);
     }
     return false;
 }
@@ -180,6 +239,13 @@ bool SystemFile::appendWhole(std::string_view bytes) {
 bool SystemFile::stillNamed() const {
     struct stat status {};
     return descriptor_ >= 0 && ::fstat(descriptor_, &status) == 0 && status.st_nlink > 0;
+}
+
+bool SystemFile::isSameFileAs(const SystemFile& other) const {
+    struct stat mine {};
+    struct stat theirs {};
+    return ::fstat(descriptor_, &mine) == 0 && ::fstat(other.descriptor_, &theirs) == 0 &&
+           mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
 }
 
 void SystemFile::close() {
@@ -239,8 +305,9 @@ std::optional<std::string> userDataFolder() {
     if (isAbsolute(dataHome)) {
         return dataHome;
     }
+    // A relative home would put the user's files wherever the program happens to start.
     const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
+    if (isAbsolute(home)) {
         return std::string(home) + "/.local/share";
     }
     return std::nullopt;

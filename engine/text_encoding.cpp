@@ -218,14 +218,28 @@ std::size_t controlCharacterLength(std::string_view text, std::size_t index) {
     return c1 ? 2 : 0;
 }
 
+namespace {
+
+std::size_t nextCharacter(std::string_view text, std::size_t index) {
+    return index + (byteAt(text, index) < 0x80 ? 1 : decodeAt(text, index).size);
+}
+
+} // namespace
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
-    std::size_t index = 0;
-    while (index < text.size()) {
-        index += byteAt(text, index) < 0x80 ? 1 : decodeAt(text, index).size;
+    for (std::size_t index = 0; index < text.size(); index = nextCharacter(text, index)) {
         ++count;
     }
     return count;
+}
+
+std::string_view firstCharacters(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t taken = 0; taken < count && end < text.size(); ++taken) {
+        end = nextCharacter(text, end);
+    }
+    return text.substr(0, end);
 }
 
 bool holdsWhiteSpace(std::string_view text) {

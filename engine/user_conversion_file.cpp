@@ -3,9 +3,11 @@
 #include "number_reader.h"
 #include "text_file_appender.h"
 #include "text_scanning.h"
+#include "vemlik/line_splitter.h"
 #include "vemlik/system_file.h"
 #include "vemlik/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -18,14 +20,68 @@ namespace vemlik {
 
 namespace {
 
-constexpr std::string_view kMalformedRecordsMessage =
-    "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku ";
-constexpr std::string_view kTableFullMessage =
-    "Tabulka jednotek je plná, další převody ze souboru Prevody.kfc nebyly načteny!";
-constexpr std::string_view kReadFailedMessage =
-    "Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj nebyly načteny!";
+// The most that a record puts beside its abbreviation, so that every record of an abbreviation
+// that fits reads back: a comma, the factor with its sign or blank and a blank after it
+// (-2.2250738585072014e-308 ), a comma and the code the same way (-2147483648 ).
+constexpr std::size_t kLongestNumberFields = 1 + 25 + 1 + 12;
 // Records are short; a block of this size holds many.
 constexpr std::size_t kBlockSize = 64 * 1024;
+// Past its last record a file is read only this far, so that blank or malformed lines, or a
+// hole of zero bytes, hold the start no longer however long they run.
+constexpr std::uint64_t kStretchWithoutRecord = 4 * 1024 * 1024;
+
+// Hands on the file's bytes until a stretch of that length has passed since the last record;
+// after that it reads as a fault, which leaves the unfinished line out.
+class StretchLimit : public ByteSource {
+public:
+    explicit StretchLimit(ByteSource& file) : file_(file) {}
+    std::ptrdiff_t read(char* buffer, std::size_t size) override {
+        if (left_ == 0) {
+            reached_ = true;
+            return -1;
+        }
+        const std::ptrdiff_t count = file_.read(buffer, std::min<std::uint64_t>(size, left_));
+        left_ -= static_cast<std::uint64_t>(std::max<std::ptrdiff_t>(count, 0));
+        return count;
+    }
+    void recordFound() { left_ = kStretchWithoutRecord; }
+    bool reached() const { return reached_; }
+
+private:
+    ByteSource& file_;
+    std::uint64_t left_ = kStretchWithoutRecord;
+    bool reached_ = false;
+};
+
+// What reading met, told once it has ended.
+struct ReadingEnd {
+    std::size_t linesRead = 0;
+    std::size_t firstMalformedLine = 0;
+    bool tableFull = false;
+    bool stretchTooLong = false;
+    bool readFailed = false;
+};
+
+// The messages name the file that was read, which need not be the usual Prevody.kfc.
+void tellHowReadingEnded(MessageSink& messages, const ReadingEnd& end, std::string_view fileName) {
+    const std::string file(fileName);
+    if (end.firstMalformedLine > 0) {
+        messages.showMessage("Chybné záznamy v souboru " + file +
+                             " byly vynechány (první na řádku " +
+                             std::to_string(end.firstMalformedLine) + ")!");
+    }
+    if (end.tableFull) {
+        messages.showMessage("Tabulka jednotek je plná, další převody ze souboru " + file +
+                             " nebyly načteny!");
+    } else if (end.stretchTooLong) {
+        messages.showMessage("Soubor " + file + " byl načten jen po řádek " +
+                             std::to_string(end.linesRead) +
+                             ", dál bylo příliš mnoho prázdných nebo chybných řádků!");
+    } else if (end.readFailed) {
+        messages.showMessage("Soubor " + file +
+                             " se nepodařilo dočíst, další převody z něj nebyly načteny!");
+    }
+}
 
 struct FileRecord {
     std::string_view abbreviation;
@@ -136,54 +192,62 @@ std::optional<std::string> recordText(const UnitRecord& row) {
     return record;
 }
 
+// What the next start would make of one more record, from the rows it would read from the file.
+RecordRefusal refusalByContents(SystemFile& file, std::string_view abbreviation,
+                                bool knownToThisRun) {
+    UnitTable nextStart;
+    DiscardingSink unread;
+    if (file.isOpen()) {
+        addUserRecords(nextStart, unread, file, {});
+    }
+    if (nextStart.isFull()) {
+        return RecordRefusal::TableFull;
+    }
+    const bool taken = nextStart.find(abbreviation) > kBuiltInCount;
+    return taken && !knownToThisRun ? RecordRefusal::AbbreviationTaken : RecordRefusal::None;
+}
+
 } // namespace
 
 bool isStorableAbbreviation(std::string_view abbreviation) {
     return !abbreviation.empty() && withoutSurroundingBlanks(abbreviation) == abbreviation &&
            abbreviation.find(',') == std::string_view::npos &&
            !holdsControlCharacter(abbreviation) &&
+           abbreviation.size() <= kRecordLineLimit - kLongestNumberFields &&
            characterCount(abbreviation) <=
                static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
 }
 
-LineSplitter userFileLines(ByteSource& file) {
-    return LineSplitter(file, kRecordLineLimit, kBlockSize);
-}
-
-int addUserRecords(UnitTable& units, MessageSink& messages, LineSplitter& lines) {
+int addUserRecords(UnitTable& units, MessageSink& messages, ByteSource& file,
+                   std::string_view fileName) {
+    StretchLimit stretch(file);
+    LineSplitter lines(stretch, kRecordLineLimit, kBlockSize);
     std::string decoded;
+    ReadingEnd end;
     int recordsRead = 0;
-    std::size_t firstMalformedLine = 0;
-    bool tableFull = false;
     std::optional<LineSplitter::Line> line;
-    for (std::size_t lineNumber = 1; !tableFull && (line = lines.next()); ++lineNumber) {
+    while (!end.tableFull && (line = lines.next())) {
+        ++end.linesRead;
         const std::string_view text =
-            lineNumber == 1 ? withoutByteOrderMark(line->text) : line->text;
+            end.linesRead == 1 ? withoutByteOrderMark(line->text) : line->text;
         if (!line->tooLong && withoutSurroundingBlanks(text).empty()) {
             continue;
         }
         const std::optional<FileRecord> record =
             line->tooLong ? std::nullopt : readRecord(text, decoded);
         if (!record) {
-            if (firstMalformedLine == 0) {
-                firstMalformedLine = lineNumber;
-            }
+            end.firstMalformedLine =
+                end.firstMalformedLine == 0 ? end.linesRead : end.firstMalformedLine;
         } else if (units.add(record->abbreviation, record->factor, record->dimensionCode)) {
             ++recordsRead;
+            stretch.recordFound();
         } else {
-            tableFull = true;
+            end.tableFull = true;
         }
     }
-
-    if (firstMalformedLine > 0) {
-        messages.showMessage(std::string(kMalformedRecordsMessage) +
-                             std::to_string(firstMalformedLine) + ")!");
-    }
-    if (tableFull) {
-        messages.showMessage(kTableFullMessage);
-    } else if (lines.failed()) {
-        messages.showMessage(kReadFailedMessage);
-    }
+    end.stretchTooLong = stretch.reached() && !units.isFull();
+    end.readFailed = lines.failed() && !stretch.reached();
+    tellHowReadingEnded(messages, end, fileName);
     return recordsRead;
 }
 
@@ -192,24 +256,39 @@ int readUserConversionFile(UnitTable& units, const std::string& fileName, Messag
     if (!file.isOpen()) {
         return 0;
     }
-    LineSplitter lines = userFileLines(file);
-    return addUserRecords(units, messages, lines);
+    return addUserRecords(units, messages, file, fileName);
 }
 
-bool appendUserConversionRecord(const std::string& fileName, const UnitRecord& row) {
+RecordRefusal userFileRefusal(const std::string& fileName, std::string_view abbreviation,
+                              bool knownToThisRun) {
+    SystemFile file = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
+    const FileLock lock(file);
+    return refusalByContents(file, abbreviation, knownToThisRun);
+}
+
+RecordRefusal appendUserConversionRecord(const std::string& fileName, const UnitRecord& row,
+                                         bool knownToThisRun) {
     std::optional<std::string> record = recordText(row);
     if (!record || !createFolderOf(fileName)) {
-        return false;
+        return RecordRefusal::NotWritten;
     }
     TextFileAppender file;
     if (!file.open(fileName)) {
-        return false;
+        return RecordRefusal::NotWritten;
+    }
+    const FileLock lock = file.lock();
+    // Read through a descriptor of its own, which the lock that the append holds lets through.
+    SystemFile contents = SystemFile::openForReading(fileName, SystemFile::Kinds::RegularOnly);
+    const RecordRefusal refusal = refusalByContents(contents, row.abbreviation, knownToThisRun);
+    if (refusal != RecordRefusal::None) {
+        return refusal;
     }
     // A last line without its line end would swallow the record, and both would be lost.
     if (file.endsMidLine()) {
         record->insert(0, "\r\n");
     }
-    return file.append(*record) == AppendOutcome::Written;
+    return file.append(*record) == AppendOutcome::Written ? RecordRefusal::None
+                                                          : RecordRefusal::NotWritten;
 }
 
 } // namespace vemlik

@@ -5,7 +5,6 @@
 #include "escape_key.h"
 #include "fonts.h"
 #include "shared_results_file.h"
-#include "twips.h"
 #include "utf8.h"
 
 #include <QCheckBox>
@@ -22,6 +21,8 @@ namespace vemlik {
 namespace {
 
 const QString kResultsFilter = QStringLiteral("Soubor s výslednou tabulkou *.pre|*.pre");
+const QString kEndWithoutTable =
+    QStringLiteral("Tabulka nebyla zapsána do souboru, skončit bez ní?");
 
 } // namespace
 
@@ -59,17 +60,11 @@ void BlockPage::addEntryFields(QWidget* frame) {
     makeLabel(frame, "Label12", QStringLiteral("Přepočtená číselná hodnota"),
               {2760, 1680, 2535, 255})
         ->setBuddy(resultEdit_);
-    tableEdit_ = new QPlainTextEdit(frame);
+    tableEdit_ = makeTableBox(frame, "Text8", {1440, 2400, 3975, 2295}, font);
     makeLabel(frame, "Label18",
               QStringLiteral("Výsledky bloku přepočtu v pořadí původní a přepočtená hodnota"),
               {120, 2640, 1095, 1455})
         ->setBuddy(tableEdit_);
-    tableEdit_->setObjectName(QStringLiteral("Text8"));
-    tableEdit_->setGeometry(twipsRect(1440, 2400, 3975, 2295));
-    tableEdit_->setFont(font);
-    tableEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    tableEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    tableEdit_->setTabChangesFocus(true);
 
     onEscape(valueEdit_, [this] { valueEdit_->clear(); });
     connect(sourceUnitEdit_, &QLineEdit::returnPressed, this, &BlockPage::takeSourceUnit);
@@ -80,12 +75,13 @@ void BlockPage::addEntryFields(QWidget* frame) {
 void BlockPage::addButtons() {
     QPushButton* newEntry =
         makeButton(this, "Command8", QStringLiteral("&Nové zadání"), {6000, 3600, 1455, 375});
-    const auto writeTableFirst = [this] { writeTable(); };
-    const auto [overview, menu, end] = addPageButtons(this,
-                                                      {{"Command7", {6000, 4080, 1455, 375}},
-                                                       {"Command6", {6000, 4560, 1455, 375}},
-                                                       {"Command5", {6000, 5040, 1455, 375}}},
-                                                      writeTableFirst, writeTableFirst);
+    const auto [overview, menu, end] = addPageButtons(
+        this,
+        {{"Command7", {6000, 4080, 1455, 375}},
+         {"Command6", {6000, 4560, 1455, 375}},
+         {"Command5", {6000, 5040, 1455, 375}}},
+        [this] { return writeTable(); },
+        [this] { return writeTable() || dialogs_.askYesNo(kEndWithoutTable); });
     orderTabStops({sourceUnitEdit_, targetUnitEdit_, valueEdit_, resultEdit_, tableEdit_, end, menu,
                    overview, newEntry, saveTableBox_});
     connect(newEntry, &QPushButton::clicked, this, &BlockPage::newEntry);
@@ -97,6 +93,7 @@ void BlockPage::clearForPageEntry() {
     }
     tableEdit_->clear();
     acceptedPair_.reset();
+    tableUnwritten_ = false;
 }
 
 QWidget* BlockPage::firstField() {
@@ -127,29 +124,34 @@ void BlockPage::convertValue() {
         const QSignalBlocker blocker(saveTableBox_);
         saveTableBox_->setChecked(false);
     }
-    const BlockRow row = engine_.convertBlockValue(*acceptedPair_, utf8(valueEdit_->text()),
-                                                   utf8(QLocale().decimalPoint()));
-    valueEdit_->setText(QString::fromStdString(row.valueText));
-    resultEdit_->setText(QString::fromStdString(row.resultText));
-    tableEdit_->moveCursor(QTextCursor::End);
-    tableEdit_->insertPlainText(QString::fromStdString(row.tableLine()));
-}
-
-void BlockPage::writeTable() {
-    if (!results_.isOpen()) {
+    const std::optional<BlockRow> row = engine_.convertBlockValue(
+        *acceptedPair_, utf8(valueEdit_->text()), utf8(QLocale().decimalPoint()), messages_);
+    if (!row) {
         return;
     }
-    if (results_.appendBlockTable(utf8(sourceUnitEdit_->text()), utf8(targetUnitEdit_->text()),
-                                  utf8(tableEdit_->toPlainText()))) {
-        results_.close();
-    } else {
-        const QSignalBlocker blocker(saveTableBox_);
-        saveTableBox_->setChecked(false);
+    valueEdit_->setText(QString::fromStdString(row->valueText));
+    resultEdit_->setText(QString::fromStdString(row->resultText));
+    tableEdit_->moveCursor(QTextCursor::End);
+    tableEdit_->insertPlainText(QString::fromStdString(row->tableLine()));
+}
+
+bool BlockPage::writeTable() {
+    const bool tryAgain = tableUnwritten_ && saveTableBox_->isChecked();
+    if (!results_.isOpen() && !(tryAgain && results_.open(kResultsFilter))) {
+        return !tryAgain;
     }
+    // The file is closed by then, also after a failed section.
+    tableUnwritten_ =
+        !results_.appendBlockTable(utf8(sourceUnitEdit_->text()), utf8(targetUnitEdit_->text()),
+                                   utf8(tableEdit_->toPlainText()));
+    results_.close();
+    return !tableUnwritten_;
 }
 
 void BlockPage::newEntry() {
-    writeTable();
+    if (!writeTable()) {
+        return;
+    }
     clearForPageEntry();
     sourceUnitEdit_->setFocus();
 }

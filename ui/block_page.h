@@ -32,8 +32,10 @@ private:
     void takeSourceUnit();
     void takeUnitPair();
     void convertValue();
-    // Appends the table as one section to the results file, if it is open, and closes it.
-    void writeTable();
+    // Appends the table as one section to the results file, if it is open, and closes it. A
+    // table whose section was not written is tried again while chkSoubor stays checked: the
+    // file is opened for it. True when the table may go: written, or nothing to write.
+    bool writeTable();
     void newEntry();
 
     Engine& engine_;
@@ -42,6 +44,8 @@ private:
     SharedResultsFile& results_;
     // Set once Enter in Text4 converted a unit pair without error since the fields were emptied.
     std::optional<UnitPair> acceptedPair_;
+    // Set once a section of this table could not be written.
+    bool tableUnwritten_ = false;
 
     QCheckBox* saveTableBox_;
     QLineEdit* sourceUnitEdit_;

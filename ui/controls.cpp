@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -89,6 +91,21 @@ protected:
     }
 };
 
+// A window system hands over an empty clipboard as data without a single format, and Qt's own
+// plain text box reads the first format all the same and crashes; a paste of nothing does
+// nothing here.
+class TableBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source != nullptr && !source->formats().isEmpty()) {
+            QPlainTextEdit::insertFromMimeData(source);
+        }
+    }
+};
+
 } // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips) {
@@ -113,6 +130,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font) {
     auto* box = place(new QLineEdit(parent), name, twips);
     box->setFont(font);
+    return box;
+}
+
+QPlainTextEdit* makeTableBox(QWidget* parent, const char* name, QRect twips, const QFont& font) {
+    auto* box = place(new TableBox(parent), name, twips);
+    box->setFont(font);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setTabChangesFocus(true);
     return box;
 }
 

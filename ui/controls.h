@@ -10,6 +10,7 @@ class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -24,6 +25,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                   const QFont& font);
 QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font);
+// A text box of several lines, unwrapped, with a vertical scroll bar; Tab moves on to the next
+// control.
+QPlainTextEdit* makeTableBox(QWidget* parent, const char* name, QRect twips, const QFont& font);
 // Pressed by a click, by its access key, or by Enter or the space bar while it has the focus.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, QRect twips);
 // A results check box that never keeps the focus: reaching it by the keyboard or its access key

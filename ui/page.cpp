@@ -7,8 +7,8 @@
 namespace vemlik {
 
 Page::PageButtons Page::addPageButtons(QWidget* parent, const ButtonPlace (&places)[3],
-                                       const std::function<void()>& beforeMenu,
-                                       const std::function<void()>& beforeEnd) {
+                                       const std::function<bool()>& beforeMenu,
+                                       const std::function<bool()>& beforeEnd) {
     const auto [overviewPlace, menuPlace, endPlace] = places;
     const PageButtons buttons{
         makeButton(parent, overviewPlace.name, QStringLiteral("&Přehled zkratek"),
@@ -17,12 +17,14 @@ Page::PageButtons Page::addPageButtons(QWidget* parent, const ButtonPlace (&plac
         makeButton(parent, endPlace.name, QStringLiteral("&Skončit"), endPlace.twips)};
     connect(buttons.overview, &QPushButton::clicked, this, &Page::overviewRequested);
     connect(buttons.menu, &QPushButton::clicked, this, [this, beforeMenu] {
-        beforeMenu();
-        emit menuRequested();
+        if (beforeMenu()) {
+            emit menuRequested();
+        }
     });
     connect(buttons.end, &QPushButton::clicked, this, [this, beforeEnd] {
-        beforeEnd();
-        emit endRequested();
+        if (beforeEnd()) {
+            emit endRequested();
+        }
     });
     return buttons;
 }

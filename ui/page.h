@@ -43,11 +43,12 @@ protected:
         QPushButton* end;
     };
     // Makes the three buttons in the parent, in that order, to send the page's requests; a page
-    // that has more to do before it is left for the menu or the end gives that as an action.
+    // that has more to do before it is left for the menu or the end gives that as an action,
+    // which tells whether the page may be left.
     PageButtons addPageButtons(
         QWidget* parent, const ButtonPlace (&places)[3],
-        const std::function<void()>& beforeMenu = [] {},
-        const std::function<void()>& beforeEnd = [] {});
+        const std::function<bool()>& beforeMenu = [] { return true; },
+        const std::function<bool()>& beforeEnd = [] { return true; });
 };
 
 } // namespace vemlik

@@ -14,6 +14,8 @@ int execMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                    QMessageBox::StandardButtons buttons,
                    QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    // The texts quote what the user typed, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     return box.exec();
 }

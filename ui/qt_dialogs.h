@@ -7,7 +7,7 @@ class QWidget;
 namespace vemlik {
 
 // Message boxes and the file dialog of the program. None sets a title of its own: the boxes
-// carry the application's name.
+// carry the application's name. Their texts are plain text.
 class QtDialogs : public Dialogs {
 public:
     // The boxes are modal to this window once it is set.

@@ -77,12 +77,14 @@ void UserPage::addEntryFields() {
 }
 
 void UserPage::addButtonRow() {
-    const auto [overview, menu, end] =
-        addPageButtons(this,
-                       {{"Command13", {2040, 4920, 1455, 375}},
-                        {"Command12", {3840, 4920, 1455, 375}},
-                        {"Command11", {5640, 4920, 1455, 375}}},
-                       [this] { temporaryOption_->setChecked(true); });
+    const auto [overview, menu, end] = addPageButtons(this,
+                                                      {{"Command13", {2040, 4920, 1455, 375}},
+                                                       {"Command12", {3840, 4920, 1455, 375}},
+                                                       {"Command11", {5640, 4920, 1455, 375}}},
+                                                      [this] {
+                                                          temporaryOption_->setChecked(true);
+                                                          return true;
+                                                      });
     orderTabStops({temporaryOption_, permanentOption_, abbreviationBox_, dimensionBox_, factorBox_,
                    confirmButton_, cancelButton_, end, menu, overview});
 }
@@ -117,7 +119,8 @@ void UserPage::addUnit() {
     if (unit) {
         const QString question = QStringLiteral("Převod %1 bude zapsán do souboru")
                                      .arg(QString::fromStdString(unit->abbreviation));
-        if (permanentOption_->isChecked() && dialogs_.askYesNo(question)) {
+        if (permanentOption_->isChecked() && engine_.canWriteUserUnit(*unit, messages_) &&
+            dialogs_.askYesNo(question)) {
             engine_.writeUserUnit(*unit, messages_);
         }
         emit countsChanged();

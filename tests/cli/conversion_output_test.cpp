@@ -18,6 +18,15 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
     const auto fault = [](const std::string& text) {
         return CliRun{"", "vemlik-cli: " + text + "\nNávod: vemlik-cli --help\n", 2};
     };
+    // A line of 21 numbers without their blanks: the first 20 are told, then that more were.
+    std::string numbers;
+    for (int number = 0; number < 21; ++number) {
+        numbers += " 1x";
+    }
+    std::string twentyMessages;
+    for (std::size_t start = 1; start < 60; start += 3) {
+        twentyMessages += "řádek 1: Chybí mezera za číslem!  :" + numbers.substr(start) + "\n";
+    }
     const std::tuple<std::vector<std::string>, std::string, CliRun> invocations[] = {
         // The missing blank is told but is no error: the value is shown and the run succeeds.
         {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
@@ -31,10 +40,20 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
         // Lines end at LF, CR LF or a lone CR, as in files from old systems.
         {kComma, "36 km/h\r5 m\r\n1 km\n", {"10,000 m/s\n5,0000 m\n1000,00 m\n", "", 0}},
+        {{}, "1e-44 m\n", {"CHYBA !\n", "řádek 1: Výsledek je mimo rozsah!\n", 1}},
+        {{},
+         numbers.substr(1) + "\n5 xyz\n",
+         {"1.0000 \nCHYBA !\n",
+          twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
+              "řádek 2: Neznamy rozmer!: xyz\n",
+          1}},
         {{"--oddelovac", ","}, "1 m\n", fault("neznámá volba --oddelovac")},
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},
         {{"--", "--help"}, "", {"", kCannotRead + "--help (neexistuje)\n", 2}},
+        // A name is escaped as a line is; one that is not UTF-8 has every byte above ASCII so.
+        {{"a\x1b[2J\t\xc2\x9b"}, "", {"", kCannotRead + "a\\x1B[2J\t\\xC2\\x9B (neexistuje)\n", 2}},
+        {{"\x9b\xe8"}, "", {"", kCannotRead + "\\x9B\\xE8 (neexistuje)\n", 2}},
         {{"--version"}, "36 km/h\n", {std::string("vemlik-cli ") + kVersion + "\n", "", 0}},
     };
     for (const auto& [arguments, input, expected] : invocations) {
@@ -74,16 +93,20 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const TemporaryDirectory directory;
     const std::string tool = directory.fileName("vemlik-cli");
     std::filesystem::copy_file(VEMLIK_CLI_PATH, tool);
-    const std::string skipped = ": Chybné záznamy v souboru Prevody.kfc byly vynechány (první na "
-                                "řádku 2)!\n";
+    const auto skipped = [](const std::string& file) {
+        return "vemlik-cli: Chybné záznamy v souboru " + file +
+               " byly vynechány (první na řádku 2)!\n";
+    };
     directory.write("Prevody.kfc", "sah, 1.7 , 5 \r\nnic\r\n");
-    directory.write("jine.kfc", "loket, 0.6 , 5 \r\nnic\r\n");
-    const std::string named = directory.fileName("jine.kfc");
+    directory.write("jine\x1b[1m.kfc", "loket, 0.6 , 5 \r\nnic\r\n");
+    const std::string named = directory.fileName("jine\x1b[1m.kfc");
     EXPECT_EQ(runTool(tool, kComma, "m 1 sah\n"),
-              (CliRun{"1,7000 m\n", shownName(directory.fileName("Prevody.kfc")) + skipped, 0}));
+              (CliRun{"1,7000 m\n", skipped(shownName(directory.fileName("Prevody.kfc"))), 0}));
     EXPECT_EQ(
         runTool(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
-        (CliRun{"CHYBA !\n0,60000 m\n", named + skipped + "řádek 1: Neznamy rozmer!: sah\n", 1}));
+        (CliRun{"CHYBA !\n0,60000 m\n",
+                skipped(directory.fileName("jine\\x1B[1m.kfc")) + "řádek 1: Neznamy rozmer!: sah\n",
+                1}));
     if (kUnderWine) {
         GTEST_SKIP() << "Windows names no pipe by a path such as /dev/fd/4";
     }
@@ -92,7 +115,7 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const std::string records = "exec 3<&0; yes " + shellWord("sah, 1.7 , 5 \r") + " | ";
     EXPECT_EQ(runShell(records + kCli + " --separator , --prevody /dev/fd/4 4<&0 <&3", "m 1 sah\n"),
               (CliRun{"1,7000 m\n",
-                      "/dev/fd/4: Tabulka jednotek je plná, další převody ze souboru Prevody.kfc "
+                      "vemlik-cli: Tabulka jednotek je plná, další převody ze souboru /dev/fd/4 "
                       "nebyly načteny!\n",
                       0}));
 }
@@ -127,11 +150,13 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
               (CliRun{"", "vemlik-cli: nedostatek paměti, převod byl přerušen\n", 2}));
 }
 
-// A message never comes ahead of the results of the lines before its own, also when the results
-// fill the buffers of both streams.
-TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheLinesBefore) {
-    EXPECT_TRUE(runShell(kCli + " 2>&1", "36 km/h\n" + std::string(20000, '\n') + "5 xyz\n")
-                    .output.ends_with("10.000 \nCHYBA !\nřádek 20002: Neznamy rozmer!: xyz\n"));
+// On a stream shared with the results each message follows the result of its own line, also
+// when the results fill the buffers; a blank line is answered by an empty one.
+TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheirOwnLines) {
+    const std::string blanks = "   \n" + std::string(20000, '\n');
+    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
+              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
+                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 } // namespace vemlik::testing

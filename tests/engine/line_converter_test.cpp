@@ -47,8 +47,9 @@ protected:
 TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
     expectConversions(
         {Line{"154,5 kcal/m2/h/C", 179.6835F}, Line{"1 000 m", 0}, Line{"+.5 (km)", 500},
-         Line{";5 km", 0}, Line{"3e38 m", 3e38F}, Line{"c 32 f", -2.222222e-6F},
-         Line{"F 100 C", 212}, Line{"R 0 C", 491.67F}, Line{"K 0 C", 273.15F},
+         Line{";5 km", 0}, Line{"3e38 m", 3e38F}, Line{"-1.2e-38 m", -1.2e-38F},
+         Line{"c 32 f", -2.222222e-6F}, Line{"F 100 C", 212}, Line{"R 0 C", 491.67F},
+         Line{"K 0 C", 273.15F},
          Line{"C 1 F/s", -272.59445F, InconsistentUnits, {kInconsistent + "s :  0 -1"}}});
 }
 
@@ -56,6 +57,10 @@ TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
 // whose factor leaves double's range or whose exponents leave 16 bits converts nothing.
 TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const std::string underflow = "km9" + repeated("/km9", 40);
+    // The rest of the line is quoted up to 80 characters.
+    const std::string quoted = "5" + repeated("ž", 79);
+    const Messages inFull = {kMissingBlank + quoted};
+    const Messages cut = {kMissingBlank + quoted + "…"};
     const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
                                kUnknown + "qq", kInconsistent + "m :  1  0"};
     expectConversions(
@@ -63,12 +68,18 @@ TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
          Line{"Pa 5 N", 5, InconsistentUnits, {kInconsistent + "m : -1  1"}},
          Line{"m 5 6 7", 7, InconsistentUnits, {kInconsistent + "m :  1  0"}},
          Line{"  5.  m ", 5, None, {kMissingBlank + "5.  m"}},
+         Line{quoted, 5, None, inFull},
+         Line{quoted + "ž", 5, None, cut},
          Line{"qq*m 5x xyz/abc2*s", 5, InconsistentUnits, unknowns},
          Line{"5 xyz; m 5 s; 5 km",
               5,
               InconsistentUnits,
               {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
          Line{"1e999 m", 0, ResultOutOfRange, {kOutOfRangeText}},
+         // Below the smallest normal single: 1e-44 would show as 9,8091E-45.
+         Line{"1e-50 m", 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{"km 1e-300 m", 0, ResultOutOfRange, {kOutOfRangeText}},
+         Line{"-1e-44 m", 0, ResultOutOfRange, {kOutOfRangeText}},
          Line{"1e38 km", 0, ResultOutOfRange, {kOutOfRangeText}},
          Line{"qq 1e999 s",
               0,

@@ -3,12 +3,13 @@
 #include "fifo.h"
 #include "temporary_directory.h"
 #ifndef _WIN32
-#include "file_size_limit.h"
+#include "file_permissions_hold.h"
 #endif
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace vemlik {
 namespace {
@@ -34,32 +35,49 @@ TEST_F(TextFileAppenderTest, NewFileIsWrittenInUtf8AndRefusesWhatIsNotUtf8) {
     EXPECT_EQ(directory.read("a.pre"), "Teplota 20 C\r\nkůň\r\ntřetí\r\n");
 }
 
-// The file is judged in pieces: a character split between two pieces must not make a UTF-8
-// file look like Windows-1250, and a bad byte far from the start must be seen.
-TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheWholeFile) {
+// The start and the end of a file are judged, in pieces: a character split between two pieces,
+// or cut by the start or the end of what is judged, must not make a UTF-8 file look like
+// Windows-1250. A file of 1 TiB (sparse, so that it takes no room) opens as a small one does,
+// in the encoding of its last line, which follows 1 TiB of zero bytes.
+TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheStartAndTheEndOfTheFile) {
     for (std::size_t split = 65532; split <= 65536; ++split) {
         directory.write("utf8.pre", std::string(split, 'a') + "čř\r\n");
         EXPECT_TRUE(appendAll("utf8.pre", {"č"}));
         EXPECT_EQ(directory.read("utf8.pre").substr(split + 6), "č") << split;
     }
-    directory.write("late.pre", std::string(200000, 'a') + "\xE8");
-    EXPECT_TRUE(appendAll("late.pre", {"č"}));
-    EXPECT_EQ(directory.read("late.pre").substr(200000), "\xE8\xE8");
+    const std::string cut = std::string(65535, 'a') + "č" + std::string(9, 'a') + "ř" +
+                            std::string(65533, 'a') + "\r\n";
+    directory.write("cut.pre", cut);
+    EXPECT_TRUE(appendAll("cut.pre", {"č"}));
+    EXPECT_EQ(directory.read("cut.pre").substr(cut.size()), "č");
+    const std::filesystem::path huge = directory.path() / "velky.pre";
+    directory.write("velky.pre", "x");
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
+    std::ofstream(huge, std::ios::binary | std::ios::app) << "k\xF9\xF2";
+    EXPECT_TRUE(appendAll("velky.pre", {"č"}));
+    std::ifstream file(huge, std::ios::binary);
+    file.seekg(-2, std::ios::end);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "\xF2\xE8");
 }
 
-// A text is in the file whole or not at all, also when the disk fills up during it, so that
-// the next append is not glued onto a piece of it.
-TEST_F(TextFileAppenderTest, FailedWriteLeavesTheFileAsItWas) {
+// A drop box: a folder that may be written but not read, so that it cannot be opened to sync
+// the new file's entry. The file's own data reached the disk, so its appends stand.
+TEST_F(TextFileAppenderTest, NewFileInAFolderThatMayNotBeReadIsWritten) {
 #ifdef _WIN32
-    GTEST_SKIP() << "Windows cannot limit a process's file size to stand in for a full disk";
+    GTEST_SKIP() << "Windows syncs no folder and has no such permissions";
 #else
-    directory.write("a.pre", "36 km/h       =  10,000 m/s\r\n");
+    namespace fs = std::filesystem;
+    const fs::path dropBox = directory.path() / "schranka";
+    fs::create_directory(dropBox);
+    fs::permissions(dropBox, fs::perms(0333));
+    bool written = false;
     {
-        const testing::FileSizeLimit diskFull(
-            std::filesystem::file_size(directory.path() / "a.pre") + 4);
-        EXPECT_FALSE(appendAll("a.pre", {"Převod z km/h na m/s\r\n36\t10,000\r\n \r\n"}));
+        const testing::FilePermissionsHold asAnyUser;
+        written = appendAll("schranka/a.pre", {"36 km/h\r\n", "1 m\r\n"});
     }
-    EXPECT_EQ(directory.read("a.pre"), "36 km/h       =  10,000 m/s\r\n");
+    fs::permissions(dropBox, fs::perms::owner_all);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(directory.read("schranka/a.pre"), "36 km/h\r\n1 m\r\n");
 #endif
 }
 

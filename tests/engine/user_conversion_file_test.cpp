@@ -12,10 +12,15 @@ namespace vemlik {
 namespace {
 
 using testing::Messages;
+using testing::repeated;
 using namespace std::string_view_literals;
 
-std::string malformedOn(int line) {
-    return "Chybné záznamy v souboru Prevody.kfc byly vynechány (první na řádku " +
+// 65 497 bytes: with the longest number fields its record is 64 KiB.
+const std::string kLongestAbbreviation = "a" + repeated("ž", 32748);
+
+// The messages name the file read: a text read as "Prevody.kfc", or the file by its full name.
+std::string malformedOn(int line, const std::string& file = "Prevody.kfc") {
+    return "Chybné záznamy v souboru " + file + " byly vynechány (první na řádku " +
            std::to_string(line) + ")!";
 }
 
@@ -27,8 +32,7 @@ protected:
         sink.messages.clear();
         units = std::make_unique<UnitTable>();
         TextSource text(bytes);
-        LineSplitter lines = userFileLines(text);
-        addUserRecords(*units, sink, lines);
+        addUserRecords(*units, sink, text, "Prevody.kfc");
     }
     // The same read from the file, piece by piece as the program reads it at start-up.
     void startWithFile(std::string_view bytes) {
@@ -36,11 +40,13 @@ protected:
         restart();
     }
     bool append(std::string abbreviation, double factor, std::int32_t code) {
-        return appendUserConversionRecord(userFileName(), {std::move(abbreviation), factor, code});
+        return appendUserConversionRecord(userFileName(), {std::move(abbreviation), factor, code},
+                                          true) == RecordRefusal::None;
     }
 };
 
-// A blank stands where a sign could; every double and code reads back.
+// A blank stands where a sign could; every double and code reads back, also beside the longest
+// abbreviation, whose record just fits the reader's line.
 TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     EXPECT_TRUE(append("versta", 1066.8, 5));
     EXPECT_TRUE(append("záporná", -2.5E-7, -3));
@@ -49,14 +55,15 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     const UnitRecord extremes[] = {
         UnitRecord{"f", 1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
         UnitRecord{"f", -1.5e-300, kLowest}, UnitRecord{"f", 5e-324, kLowest},
-        UnitRecord{"f", std::numeric_limits<double>::max(), kLowest}};
+        UnitRecord{"f", std::numeric_limits<double>::max(), kLowest},
+        UnitRecord{kLongestAbbreviation, -2.2250738585072014e-308, kLowest}};
     for (const UnitRecord& extreme : extremes) {
-        ASSERT_TRUE(appendUserConversionRecord(userFileName(), extreme));
+        ASSERT_EQ(appendUserConversionRecord(userFileName(), extreme, true), RecordRefusal::None);
     }
     restart();
     EXPECT_TRUE(sink.messages.empty());
-    ASSERT_EQ(units->rowCount(), 97);
-    for (int index = 0; index < 4; ++index) {
+    ASSERT_EQ(units->rowCount(), 98);
+    for (int index = 0; index < 5; ++index) {
         expectRow(94 + index, extremes[index]);
     }
 }
@@ -98,12 +105,30 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
     startWith(records + "\r\n");
     EXPECT_EQ(std::tuple(units->rowCount(), sink.messages.size()), std::tuple(100, 0u));
 
-    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records +
-              testing::repeated("r, 1 , 5 \r\n", 10000));
+    startWith(std::string(1 << 20, 'z') + ",1,5\r\n" + records + repeated("r, 1 , 5 \r\n", 10000));
     EXPECT_EQ(std::tuple(units->rowCount(), units->counts().userRows, row(100).abbreviation),
               std::tuple(100, 9, "u9"));
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), "Tabulka jednotek je plná, další převody "
                                                        "ze souboru Prevody.kfc nebyly načteny!"}));
+}
+
+// Past the last record only 4 MiB are read, so that blank lines or a hole of zero bytes hold the
+// start no longer however long they run: the records after them are not read, and that is told.
+TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
+    const auto readOnlyTo = [](const char* line, const std::string& file = "Prevody.kfc") {
+        return "Soubor " + file + " byl načten jen po řádek " + std::string(line) +
+               ", dál bylo příliš mnoho prázdných nebo chybných řádků!";
+    };
+    startWith(repeated("\r\n", 3 << 20) + "versta, 1066.8 , 5 \r\n");
+    EXPECT_EQ(std::tuple(units->rowCount(), sink.messages),
+              std::tuple(91, Messages{readOnlyTo("2097152")}));
+    // 1 TiB, sparse so that it takes no room.
+    directory.write("Prevody.kfc", "versta, 1066.8 , 5 \r\n");
+    std::filesystem::resize_file(userFileName(), std::uintmax_t{1} << 40);
+    restart();
+    EXPECT_EQ(
+        std::tuple(units->rowCount(), sink.messages),
+        std::tuple(92, Messages{malformedOn(2, userFileName()), readOnlyTo("2", userFileName())}));
 }
 
 // Each line is decoded on its own, so one line saved in Windows-1250 does not turn the UTF-8
@@ -146,10 +171,10 @@ TEST_F(UserConversionFileTest, LineEndsAndLongRecordsHoldAcrossReadsInPieces) {
     const std::string first = "versta, 1066.8 , 5";
     startWithFile(first + std::string(65535 - first.size(), ' ') + "\r\nchyba\r\n");
     EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
-              std::tuple(1, Messages{malformedOn(2)}));
+              std::tuple(1, Messages{malformedOn(2, userFileName())}));
     startWithFile("versta," + std::string(64 * 1024, ' ') + "1066.8 , 5 \r\nsah, 2.1336 , 5 \r\n");
     EXPECT_EQ(std::tuple(units->counts().userRows, row(92).abbreviation, sink.messages),
-              std::tuple(1, "sah", Messages{malformedOn(1)}));
+              std::tuple(1, "sah", Messages{malformedOn(1, userFileName())}));
 }
 
 // A source that gives its text and then fails, as a disk with a bad sector does.
@@ -164,8 +189,7 @@ struct FailingSource : TextSource {
 // The records before the fault are kept, and the fault is not taken for the end of the file.
 TEST_F(UserConversionFileTest, AReadFaultIsToldAfterTheRecordsBeforeIt) {
     FailingSource file("versta, 1066.8 , 5 \r\nsah, 2.1");
-    LineSplitter lines = userFileLines(file);
-    addUserRecords(*units, sink, lines);
+    addUserRecords(*units, sink, file, "Prevody.kfc");
     EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages),
               std::tuple(1, Messages{"Soubor Prevody.kfc se nepodařilo dočíst, další převody z něj "
                                      "nebyly načteny!"}));
@@ -176,8 +200,11 @@ TEST_F(UserConversionFileTest, RefusesRecordsThatWouldNotReadBackTheSame) {
     for (const UnitRecord& record :
          {UnitRecord{"a,b", 1, 5}, UnitRecord{" a", 1, 5}, UnitRecord{"a ", 1, 5},
           UnitRecord{"", 1, 5}, UnitRecord{"a\r\nb", 1, 5}, UnitRecord{"a", inf, 5},
-          UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5}}) {
-        EXPECT_FALSE(appendUserConversionRecord(userFileName(), record)) << record.abbreviation;
+          UnitRecord{"a", std::numeric_limits<double>::quiet_NaN(), 5},
+          UnitRecord{"a" + kLongestAbbreviation, 1, 5}}) {
+        EXPECT_EQ(appendUserConversionRecord(userFileName(), record, true),
+                  RecordRefusal::NotWritten)
+            << record.abbreviation.substr(0, 10);
     }
     EXPECT_FALSE(std::filesystem::exists(userFileName()));
     // A folder in the file's place gives no rows and no message at start-up.
@@ -201,7 +228,8 @@ TEST(UserFileLocation, BesideTheExecutableThenInTheDataFolder) {
     testing::setVariable("XDG_DATA_HOME", "data");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()),
               std::string(std::getenv("HOME")) + "/.local/share/vemlik/Prevody.kfc");
-    testing::removeVariable("HOME");
+    // A home that is not absolute would put the file under the current folder.
+    testing::setVariable("HOME", "eva");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()), folder + "Prevody.kfc");
     testing::setVariable("XDG_DATA_HOME", "/data");
     EXPECT_EQ(userConversionFileName(folder, userDataFolder()), "/data/vemlik/Prevody.kfc");

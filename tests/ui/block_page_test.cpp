@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <filesystem>
+
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 const QString kRefusal = "Nejprve zadejte platný vstupní a požadovaný rozměr!";
 
@@ -57,6 +59,16 @@ private slots:
         }
         QCOMPARE(table(), rows);
         QVERIFY(program->dialogs.messages.isEmpty());
+        // Beyond the range of a double: told, and no row.
+        enterUnits("m", "nm");
+        for (const QString& value : {QString("1e300"), "&H" + QString(300, u'F')}) {
+            convert(value);
+            QCOMPARE(value.left(5) + ": " + program->control("Text6")->text() + '|' +
+                         program->dialogs.messages.join(u'|'),
+                     value.left(5) + ": |Výsledek je mimo rozsah!");
+            program->dialogs.messages.clear();
+        }
+        QCOMPARE(table(), rows);
     }
 
     // Values wait for a unit pair that converts. A table is written as a section, and the file
@@ -96,6 +108,44 @@ private slots:
                      "C               K\r\n20\t293,15\r\n \r\n" +
                      "36 km/h       =  10,000 m/s\r\n" + kHead + std::string(16, ' ') +
                      "\r\n \r\n");
+    }
+
+    // A table whose section was not written stays on the page with its unit pair, and the next
+    // press of a button tries again; the end asks before it lets the table go.
+    void unwrittenTableStaysUntilWrittenOrGivenUp() {
+        const auto startTable = [this](const QString& fileName) {
+            program->dialogs.chosenFileName = fileName;
+            program->click("chkSoubor");
+            enterUnits("km/h", "m/s");
+            convert("36");
+        };
+        const auto keptAfter = [this](const char* button, const QString& message) {
+            program->dialogs.messages.clear();
+            program->click(button);
+            QCOMPARE(program->dialogs.messages, QStringList(message));
+            QVERIFY(program->SSTab1->currentIndex() == 2 && program->ended->isEmpty());
+            QCOMPARE(Text3->text() + '|' + Text4->text() + '|' + table(), "km/h|m/s|36\t10,000\n");
+        };
+        const std::string fileName = program->directory.fileName("blok.pre");
+        startTable(fileName.c_str());
+        std::filesystem::remove(fileName);
+        keptAfter("Command8", QStringLiteral("Soubor %1 již neexistuje!").arg(fileName.c_str()));
+        program->click("Command8");
+        QVERIFY(table().isEmpty() && Text3->text().isEmpty());
+        QCOMPARE(program->directory.read("blok.pre"),
+                 kHead + "km/h            m/s\r\n36\t10,000\r\n \r\n");
+
+        init();
+        startTable("/dev/full");
+        program->dialogs.answerYes = false;
+        for (const char* button : {"Command6", "Command5"}) {
+            keptAfter(button, "Zápis do souboru /dev/full se nezdařil!");
+        }
+        program->dialogs.answerYes = true;
+        program->click("Command5");
+        QCOMPARE(program->dialogs.questions,
+                 QStringList(2, "Tabulka nebyla zapsána do souboru, skončit bez ní?"));
+        QCOMPARE(program->ended->size(), 1);
     }
 };
 

@@ -2,7 +2,11 @@
 #include "recording_sink.h"
 #include "status_panels.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTabBar>
 
 // The main window and its overview: first activation, menu choices, page entry, access keys,
@@ -277,6 +281,44 @@ private slots:
         QCOMPARE(overviewWindows().size(), 1);
         program->window->close();
         QCOMPARE(program->ended->count(), 1);
+    }
+
+    // An empty clipboard and selection as a window system hands them over: data without a
+    // single format, also once the program that copied has ended while a context menu was open.
+    void pastingNothingLeavesEveryFieldAsItWas() {
+        program->choose(2);
+        QListWidget* list = overviewList();
+        QVERIFY(list);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QStringList fields;
+        for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
+            for (QWidget* field : window->findChildren<QWidget*>()) {
+                auto* line = qobject_cast<QLineEdit*>(field);
+                auto* table = qobject_cast<QPlainTextEdit*>(field);
+                if (line == nullptr && table == nullptr) {
+                    continue;
+                }
+                const QMetaProperty text = field->metaObject()->userProperty();
+                text.write(field, "36 km/h");
+                clipboard->setText("vloženo");
+                const std::unique_ptr<QMenu> contextMenu(line != nullptr
+                                                             ? line->createStandardContextMenu()
+                                                             : table->createStandardContextMenu());
+                for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+                    clipboard->setMimeData(new QMimeData, mode);
+                }
+                QAction* paste = contextMenu->actions().value(5);
+                QCOMPARE(paste->text(), "&Vložit\tCtrl+V");
+                paste->trigger();
+                QWidget* clicked = table != nullptr ? table->viewport() : field;
+                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+                QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+                QTest::mouseClick(clicked, Qt::MiddleButton, {}, clicked->rect().center());
+                fields.append(field->objectName() + ": " + text.read(field).toString());
+            }
+        }
+        QCOMPARE(fields.size(), 10);
+        QCOMPARE(fields.filter("36 km/h").size(), 10);
     }
 };
 

@@ -1,6 +1,10 @@
 #include "program_under_test.h"
 
+#include <QClipboard>
 #include <QRadioButton>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 constexpr std::size_t kBuiltInUnits = 91;
 constexpr std::size_t kTableRows = 100;
@@ -14,9 +18,12 @@ private:
     QLineEdit* Text10 = nullptr;
     QLineEdit* Text11 = nullptr;
 
-    // The three input steps and the confirmation by a second Enter.
+    // The three input steps and the confirmation by a second Enter. The abbreviation is pasted:
+    // one as long as the box takes would take a minute to type.
     void define(const QString& abbreviation, const QString& dimension, const QString& factor) {
-        program->type(Text9, abbreviation);
+        QGuiApplication::clipboard()->setText(abbreviation);
+        QTest::keyClick(Text9, Qt::Key_V, Qt::ControlModifier);
+        program->type(Text9, QString());
         program->type(Text10, dimension);
         program->type(Text11, factor);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -42,15 +49,37 @@ private:
         QTRY_VERIFY(Text9->hasFocus());
     }
 
-private slots:
-    void init() {
-        QVERIFY(restart());
+    // The user page of a program started on the Prevody.kfc given (none if empty).
+    void startOnUserPage(std::string_view userFile = {}) {
+        QVERIFY(restart(userFile));
         Text9 = program->control("Text9");
         Text10 = program->control("Text10");
         Text11 = program->control("Text11");
         program->choose(3);
         QVERIFY(Text9->hasFocus());
     }
+
+    // Another window on the same Prevody.kfc, in a process of its own, stores a permanent unit.
+    static bool storedByAnotherWindow(const char* abbreviation) {
+        const pid_t window = fork();
+        if (window == 0) {
+            vemlik::Engine engine;
+            vemlik::DiscardingSink messages;
+            engine.readUserFile(messages);
+            engine.takeUserDimension("m", messages);
+            engine.takeUserFactor("2", messages);
+            const auto unit = engine.addUserUnit(abbreviation, "m", messages);
+            _exit(unit && engine.canWriteUserUnit(*unit, messages) &&
+                          engine.writeUserUnit(*unit, messages)
+                      ? 0
+                      : 1);
+        }
+        int status = -1;
+        return waitpid(window, &status, 0) == window && status == 0;
+    }
+
+private slots:
+    void init() { startOnUserPage(); }
 
     // A temporary unit is only kept for the run; a permanent one is written on Yes, in the bytes
     // that the user conversion file's reader takes.
@@ -96,6 +125,46 @@ private slots:
         QCOMPARE(program->control("Text2")->text(), "2133,60 m");
     }
 
+    // Two windows started on a Prevody.kfc of 8 records: the file takes the unit of the window
+    // that stores first, also while the other one asks, so that the next start can read every
+    // record. A unit of a name that another window stored since the start is not stored again,
+    // one of a name that this run knows is. Every unit stays for this run.
+    void unitsOfTwoWindowsAllReadBackAtTheNextStart() {
+        std::string eight;
+        for (const char* unit : {"a", "b", "c", "d", "e", "f", "g", "h"}) {
+            eight += unit + std::string(", 1 , 5 \r\n");
+        }
+        for (const bool whileAsked : {false, true}) {
+            startOnUserPage(eight);
+            const auto anotherWindowStores = [] { QVERIFY(storedByAnotherWindow("sah")); };
+            if (whileAsked) {
+                program->dialogs.whileAsked = anotherWindowStores;
+            } else {
+                anotherWindowStores();
+            }
+            choosePermanent();
+            define("versta", "m", "1066.8");
+            QCOMPARE(program->dialogs.questions.size(), whileAsked ? 1 : 0);
+            QCOMPARE(program->dialogs.messages,
+                     QStringList(QStringLiteral("Tabulka jednotek je plná, převod nelze zapsat do "
+                                                "souboru %1, platí jen do ukončení programu!")
+                                     .arg(program->engine().userFileName().c_str())));
+            QCOMPARE(program->engine().counts().userRows, 9);
+            QCOMPARE(program->home.readUserFile(), eight + "sah, 2 , 5 \r\n");
+        }
+        startOnUserPage("loket, 0.6 , 5 \r\n");
+        QVERIFY(storedByAnotherWindow("VERSTA"));
+        choosePermanent();
+        define("versta", "m", "1066.8");
+        define("LOKET", "m", "3");
+        QCOMPARE(program->dialogs.messages.join(u'|') + program->dialogs.questions.join(u'|'),
+                 QStringLiteral("V souboru %1 je již jiný převod versta, tento platí jen do "
+                                "ukončení programu!Převod LOKET bude zapsán do souboru")
+                     .arg(program->engine().userFileName().c_str()));
+        QCOMPARE(program->home.readUserFile(),
+                 std::string("loket, 0.6 , 5 \r\nVERSTA, 2 , 5 \r\nLOKET, 3 , 5 \r\n"));
+    }
+
     void refusals() {
         const QString faulty = "Pro chybné zadání nebylo zapsáno, zadejte znovu!";
         const QString name = QStringLiteral(
@@ -113,11 +182,13 @@ private slots:
             {"-versta", "m", "2", name},
             {"1versta", "m", "2", name},
             {".versta", "m", "2", name},
+            // Its record would be longer than the reader takes a line.
+            {QString(32767, u'ž'), "m", "2", name},
             {"versta", "m6", "2", exponent}};
         for (const auto& [abbreviation, dimension, factor, message] : entries) {
             program->dialogs.messages.clear();
             define(abbreviation, dimension, factor);
-            expectRefused(abbreviation + u'|' + dimension + u'|' + factor, message);
+            expectRefused(abbreviation.left(10) + u'|' + dimension + u'|' + factor, message);
         }
     }
 

@@ -71,11 +71,12 @@ public:
 
     // The block conversion page. Enter in the source field keeps its unit as the source of the
     // next pair; Enter in the target field converts "target 1 source" and gives the pair when
-    // that met no fault.
+    // that met no fault. A value whose result is beyond the range of a double gives no row.
     void takeSourceUnit(std::string_view unitText);
     std::optional<UnitPair> takeTargetUnit(std::string_view unitText, MessageSink& messages);
-    BlockRow convertBlockValue(const UnitPair& pair, std::string_view valueText,
-                               std::string_view decimalSeparator) const;
+    std::optional<BlockRow> convertBlockValue(const UnitPair& pair, std::string_view valueText,
+                                              std::string_view decimalSeparator,
+                                              MessageSink& messages) const;
 
     // The user conversion page. Enter in the dimension field evaluates it like a target unit;
     // Enter in the factor field replaces the factor, or makes it 0 when the text is no number.
@@ -85,7 +86,14 @@ public:
     // can't be stored and adds nothing.
     std::optional<UnitRecord> addUserUnit(std::string_view abbreviation,
                                           std::string_view dimensionText, MessageSink& messages);
-    // Appends an added unit to the user file, for the next runs; tells when it could not.
+    // Whether the user file, as it holds now, takes the unit just added for the next runs: the
+    // next start must have room for it, and no record of the same abbreviation that this run
+    // does not know (another window stored it since) may come first. Tells why not; the unit
+    // then stays for this run only.
+    bool canWriteUserUnit(const UnitRecord& unit, MessageSink& messages);
+    // Appends the unit just added to the user file, for the next runs, once the file, looked at
+    // again as canWriteUserUnit does with no other append coming between, takes it; tells when
+    // it could not.
     bool writeUserUnit(const UnitRecord& unit, MessageSink& messages);
 
     // The results file that the conversion pages append to, in the encoding it already has.

@@ -3,6 +3,7 @@
 #include "vemlik/byte_source.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,7 @@ public:
     static SystemFile openForReading(const std::string& name, Kinds kinds);
     // Opens at its end, creating the file when missing, without waiting for a reader. Only a
     // regular file or a character device is taken: a FIFO or socket would block or vanish.
+    // Where the file may be read, it can also be read with readAt.
     static SystemFile openForAppending(const std::string& name);
     // The process's own streams; they stay open when the object goes.
     static SystemFile standardInput();
@@ -41,14 +43,32 @@ public:
     bool isOpen() const { return descriptor_ >= 0; }
     OpenFailure openFailure() const { return openFailure_; }
     std::ptrdiff_t read(char* buffer, std::size_t size) override;
+    // Bytes from the offset on, leaving the position of read as it is; 0 at the end, -1 after a
+    // fault or when the file may not be read.
+    std::ptrdiff_t readAt(char* buffer, std::size_t size, std::uint64_t offset);
+    // The length of a regular file; nothing for a device.
+    std::optional<std::uint64_t> regularFileLength() const;
     // Writes all bytes, going on after partial writes; false at the first refusal.
     bool writeAll(std::string_view bytes);
+
+    // Waits until no other process holds the file's lock, then holds it until unlock() or
+    // close(). Processes that hold it from their look at the file to the end of their append
+    // append one after another, each seeing what the others appended. False when the system
+    // cannot lock the file, which is then appended to without the lock.
+    bool lock();
+    void unlock();
     // Writes all bytes at the end and returns once they are on the disk (with the folder's
-    // entry, when the opening created the file). After a failed or short write the file is cut
-    // back to its length before, so that an append is in the file whole or not at all.
+    // entry, when the opening created the file and the folder may be read, as it must be to be
+    // synced). After a failed or short write the bytes it wrote are cut away again, so that an
+    // append is in the file whole or not at all; only while they are still the file's last
+    // bytes, since what another process appended after them is never cut away. Hold the lock
+    // around it.
     bool appendWhole(std::string_view bytes);
     // False once the file has lost its last name, deleted while open.
     bool stillNamed() const;
+    // Both are open on the same file, pipe or terminal, as standard output and standard error
+    // are after 2>&1.
+    bool isSameFileAs(const SystemFile& other) const;
     void close();
 
 private:
@@ -60,6 +80,23 @@ private:
     OpenFailure openFailure_ = OpenFailure::None;
     // The folder whose new entry must still reach the disk; empty when none.
     std::string createdIn_;
+};
+
+// Holds a file's lock (SystemFile::lock) while it lives.
+class FileLock {
+public:
+    explicit FileLock(SystemFile& file) : file_(file), held_(file.lock()) {}
+    ~FileLock() {
+        if (held_) {
+            file_.unlock();
+        }
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    SystemFile& file_;
+    bool held_;
 };
 
 // Creates the file's folder with its parents, each new one durable. False when that fails.
@@ -74,7 +111,7 @@ std::optional<std::string> executableDirectory();
 
 // The folder in which the user's programs keep their data, without a trailing separator:
 // $XDG_DATA_HOME, or $HOME/.local/share where XDG_DATA_HOME is unset, empty or not absolute.
-// Nothing without a home either.
+// Nothing without an absolute home either.
 std::optional<std::string> userDataFolder();
 
 // The program's arguments after its own name, in UTF-8 whatever the system passed them in.

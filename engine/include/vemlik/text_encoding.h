@@ -34,6 +34,8 @@ std::optional<std::string> utf8ToWindows1250(std::string_view text);
 
 // Characters, not bytes.
 std::size_t characterCount(std::string_view text);
+// The text up to the end of its character with the number given, or the whole of a shorter one.
+std::string_view firstCharacters(std::string_view text, std::size_t count);
 
 // Bytes of the control character at the index of UTF-8 text: a C0 one (TAB among them) and DEL
 // take one, a C1 one (U+0080 to U+009F) two; 0 for any other character.

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace vemlik::testing {
 
 // Answers the windows' dialogs as the test has set it up and keeps what they were asked.
@@ -12,6 +14,9 @@ public:
     void showMessage(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        if (whileAsked) {
+            whileAsked();
+        }
         return answerYes;
     }
     QString chooseResultsFileName(const QString& filter) override {
@@ -22,6 +27,8 @@ public:
     QStringList messages;
     QStringList questions;
     bool answerYes = true;
+    // What happens elsewhere while a question is open, as another window goes on meanwhile.
+    std::function<void()> whileAsked;
     // One entry for each file dialog shown; the dialog answers with chosenFileName
     // (empty: closed without a name).
     QStringList fileDialogFilters;
