@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <io.h>
@@ -16,6 +17,9 @@
 namespace vemlik {
 
 namespace {
+
+// Reads and writes take an unsigned int count.
+constexpr std::size_t kMostAtOnce = 1 << 30;
 
 std::wstring wide(std::string_view utf8) {
     const int size = static_cast<int>(utf8.size());
@@ -102,6 +106,52 @@ SystemFile::OpenFailure failureOf(DWORD error) {
     }
 }
 
+// Readable too where that is permitted, so that what the file holds can be looked at through the
+// handle that appends to it.
+HANDLE openAppending(const std::string& name, DWORD creation) {
+    const HANDLE handle = openHandle(name, GENERIC_READ | GENERIC_WRITE, creation);
+    if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_ACCESS_DENIED) {
+        return handle;
+    }
+    return openHandle(name, GENERIC_WRITE, creation);
+}
+
+// Writes as much as the file takes, going on after partial writes; the number of bytes written.
+std::size_t writeAsFarAsTaken(int descriptor, std::string_view bytes) {
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        const int written =
+            _write(descriptor, bytes.data() + total,
+                   static_cast<unsigned>(std::min(bytes.size() - total, kMostAtOnce)));
+        if (written <= 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(written);
+    }
+    return total;
+}
+
+// Cuts away the bytes that an append wrote from the length it found, but only while they are
+// the file's last bytes: what another writer appended after them stays.
+void cutBack(HANDLE handle, LARGE_INTEGER start, std::size_t written) {
+    LARGE_INTEGER now{};
+    if (GetFileSizeEx(handle, &now) != 0 &&
+        now.QuadPart == start.QuadPart + static_cast<LONGLONG>(written) &&
+        SetFilePointerEx(handle, start, nullptr, FILE_BEGIN) != 0) {
+        // Should even this fail, the next reader skips the partial record as malformed.
+        SetEndOfFile(handle);
+    }
+}
+
+// The lock is one byte far beyond the end of any file: Windows' locks bar the bytes they cover
+// to everyone else, also to readers, and this one bars nothing but the lock of another process.
+OVERLAPPED lockedByte() {
+    OVERLAPPED byte{};
+    byte.Offset = MAXDWORD;
+    byte.OffsetHigh = 0x7FFFFFFF;
+    return byte;
+}
+
 // A drive's root such as C:\ or a network share such as \\server\share.
 bool isAbsolute(std::wstring_view path) {
     const auto separator = [](wchar_t character) {
@@ -130,11 +180,11 @@ SystemFile SystemFile::openForReading(const std::string& name, Kinds kinds) {
 }
 
 SystemFile SystemFile::openForAppending(const std::string& name) {
-    HANDLE handle = openHandle(name, GENERIC_WRITE, OPEN_EXISTING);
+    HANDLE handle = openAppending(name, OPEN_EXISTING);
     if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND) {
-        handle = openHandle(name, GENERIC_WRITE, CREATE_NEW);
+        handle = openAppending(name, CREATE_NEW);
     }
-    const int descriptor = keptIf(handle, isAppendable, _O_WRONLY | _O_APPEND);
+    const int descriptor = keptIf(handle, isAppendable, _O_RDWR | _O_APPEND);
     if (descriptor < 0) {
         return failedToOpen();
     }
@@ -161,21 +211,52 @@ SystemFile SystemFile::failedToOpen() {
 }
 
 std::ptrdiff_t SystemFile::read(char* buffer, std::size_t size) {
-    constexpr std::size_t kMostAtOnce = 1 << 30;
     return _read(descriptor_, buffer, static_cast<unsigned>(std::min(size, kMostAtOnce)));
 }
 
-bool SystemFile::writeAll(std::string_view bytes) {
-    constexpr std::size_t kMostAtOnce = 1 << 30;
-    while (!bytes.empty()) {
-        const int written = _write(descriptor_, bytes.data(),
-                                   static_cast<unsigned>(std::min(bytes.size(), kMostAtOnce)));
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+std::ptrdiff_t SystemFile::readAt(char* buffer, std::size_t size, std::uint64_t offset) {
+    const HANDLE handle = handleOf(descriptor_);
+    LARGE_INTEGER position{};
+    if (descriptor_ < 0 || SetFilePointerEx(handle, {}, &position, FILE_CURRENT) == 0) {
+        return -1;
     }
-    return true;
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD count = 0;
+    const bool done =
+        ReadFile(handle, buffer, static_cast<DWORD>(std::min(size, kMostAtOnce)), &count, &at) != 0;
+    const DWORD error = GetLastError();
+    // A read at an offset moves the handle's position; read() goes on from where it was.
+    SetFilePointerEx(handle, position, nullptr, FILE_BEGIN);
+    if (!done) {
+        return error == ERROR_HANDLE_EOF ? 0 : -1;
+    }
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+std::optional<std::uint64_t> SystemFile::regularFileLength() const {
+    const HANDLE handle = handleOf(descriptor_);
+    LARGE_INTEGER length{};
+    if (descriptor_ < 0 || !isRegular(handle) || GetFileSizeEx(handle, &length) == 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(length.QuadPart);
+}
+
+bool SystemFile::writeAll(std::string_view bytes) {
+    return writeAsFarAsTaken(descriptor_, bytes) == bytes.size();
+}
+
+bool SystemFile::lock() {
+    OVERLAPPED byte = lockedByte();
+    return descriptor_ >= 0 &&
+           LockFileEx(handleOf(descriptor_), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &byte) != 0;
+}
+
+void SystemFile::unlock() {
+    OVERLAPPED byte = lockedByte();
+    UnlockFileEx(handleOf(descriptor_), 0, 1, 0, &byte);
 }
 
 bool SystemFile::appendWhole(std::string_view bytes) {
@@ -189,12 +270,12 @@ bool SystemFile::appendWhole(std::string_view bytes) {
     if (regular && GetFileSizeEx(handle, &before) == 0) {
         return false;
     }
-    if (writeAll(bytes) && (!regular || FlushFileBuffers(handle) != 0)) {
+    const std::size_t written = writeAsFarAsTaken(descriptor_, bytes);
+    if (written == bytes.size() && (!regular || FlushFileBuffers(handle) != 0)) {
         return true;
     }
-    if (regular && SetFilePointerEx(handle, before, nullptr, FILE_BEGIN) != 0) {
-        // Should even this fail, the next reader skips the partial record as malformed.
-        SetEndOfFile(handle);
+    if (regular) {
+        cutBack(handle, before, written);
     }
     return false;
 }
@@ -212,6 +293,19 @@ bool SystemFile::stillNamed() const {
         return !isRegular(handle);
     }
     return information.DeletePending == 0 && information.NumberOfLinks > 0;
+}
+
+// The same file, pipe or device by the identity that the system gives it on its volume.
+bool SystemFile::isSameFileAs(const SystemFile& other) const {
+    FILE_ID_INFO mine{};
+    FILE_ID_INFO theirs{};
+    const auto identify = [](int descriptor, FILE_ID_INFO& identity) {
+        return GetFileInformationByHandleEx(handleOf(descriptor), FileIdInfo, &identity,
+                                            sizeof identity) != 0;
+    };
+    return identify(descriptor_, mine) && identify(other.descriptor_, theirs) &&
+           mine.VolumeSerialNumber == theirs.VolumeSerialNumber &&
+           std::memcmp(&mine.FileId, &theirs.FileId, sizeof mine.FileId) == 0;
 }
 
 void SystemFile::close() {
