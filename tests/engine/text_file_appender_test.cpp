@@ -52,7 +52,7 @@ TEST_F(TextFileAppenderTest, EncodingIsJudgedOnTheStartAndTheEndOfTheFile) {
     EXPECT_EQ(directory.read("cut.pre").substr(cut.size()), "č");
     const std::filesystem::path huge = directory.path() / "velky.pre";
     directory.write("velky.pre", "x");
-    std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
+    directory.lengthen("velky.pre", std::uint64_t{1} << 40);
     std::ofstream(huge, std::ios::binary | std::ios::app) << "k\xF9\xF2";
     EXPECT_TRUE(appendAll("velky.pre", {"č"}));
     std::ifstream file(huge, std::ios::binary);

@@ -124,7 +124,7 @@ TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
               std::tuple(91, Messages{readOnlyTo("2097152")}));
     // 1 TiB, sparse so that it takes no room.
     directory.write("Prevody.kfc", "versta, 1066.8 , 5 \r\n");
-    std::filesystem::resize_file(userFileName(), std::uintmax_t{1} << 40);
+    directory.lengthen("Prevody.kfc", std::uint64_t{1} << 40);
     restart();
     EXPECT_EQ(
         std::tuple(units->rowCount(), sink.messages),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +35,13 @@ public:
     void write(std::string_view name, std::string_view bytes) const {
         std::ofstream file(path_ / name, std::ios::binary | std::ios::trunc);
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    // Lengthens the file with zero bytes, which take no room where the file system keeps holes.
+    // Not std::filesystem::resize_file, which takes no length above 2 GiB with mingw.
+    void lengthen(std::string_view name, std::uint64_t length) const {
+        std::fstream file(path_ / name, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(static_cast<std::streamoff>(length - 1));
+        file.put('\0');
     }
     std::string read(std::string_view name) const {
         std::ifstream file(path_ / name, std::ios::binary);
