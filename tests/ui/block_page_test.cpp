@@ -113,6 +113,9 @@ private slots:
     // A table whose section was not written stays on the page with its unit pair, and the next
     // press of a button tries again; the end asks before it lets the table go.
     void unwrittenTableStaysUntilWrittenOrGivenUp() {
+#ifdef _WIN32
+        QSKIP("wine deletes a file that is open only when it is closed; Windows has no /dev/full");
+#endif
         const auto startTable = [this](const QString& fileName) {
             program->dialogs.chosenFileName = fileName;
             program->click("chkSoubor");

@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QRadioButton>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 constexpr std::size_t kBuiltInUnits = 91;
 constexpr std::size_t kTableRows = 100;
@@ -59,27 +61,35 @@ private:
         QVERIFY(Text9->hasFocus());
     }
 
-    // Another window on the same Prevody.kfc, in a process of its own, stores a permanent unit.
+    // Another window on the same Prevody.kfc stores a permanent unit, with an engine and a file
+    // of its own: in a process of its own where there is fork(), as on Windows there is not.
+    static bool storeAsAnotherWindow(const char* abbreviation) {
+        vemlik::Engine engine;
+        vemlik::DiscardingSink messages;
+        engine.readUserFile(messages);
+        engine.takeUserDimension("m", messages);
+        engine.takeUserFactor("2", messages);
+        const auto unit = engine.addUserUnit(abbreviation, "m", messages);
+        return unit && engine.canWriteUserUnit(*unit, messages) &&
+               engine.writeUserUnit(*unit, messages);
+    }
     static bool storedByAnotherWindow(const char* abbreviation) {
+#ifdef _WIN32
+        return storeAsAnotherWindow(abbreviation);
+#else
         const pid_t window = fork();
         if (window == 0) {
-            vemlik::Engine engine;
-            vemlik::DiscardingSink messages;
-            engine.readUserFile(messages);
-            engine.takeUserDimension("m", messages);
-            engine.takeUserFactor("2", messages);
-            const auto unit = engine.addUserUnit(abbreviation, "m", messages);
-            _exit(unit && engine.canWriteUserUnit(*unit, messages) &&
-                          engine.writeUserUnit(*unit, messages)
-                      ? 0
-                      : 1);
+            _exit(storeAsAnotherWindow(abbreviation) ? 0 : 1);
         }
         int status = -1;
         return waitpid(window, &status, 0) == window && status == 0;
+#endif
     }
 
 private slots:
-    void init() { startOnUserPage(); }
+    void init() {
+        startOnUserPage();
+    }
 
     // A temporary unit is only kept for the run; a permanent one is written on Yes, in the bytes
     // that the user conversion file's reader takes.
