@@ -84,11 +84,11 @@ TEST_F(TextFileAppenderTest, NewFileInAFolderThatMayNotBeReadIsWritten) {
 // A FIFO without a reader would hold the window in open() (here: until the test times out),
 // and one with a reader that goes away would end the program at the next write.
 TEST_F(TextFileAppenderTest, RefusesAFifoAndAppendsNothingWhenNotOpen) {
-    const testing::Fifo fifo(directory);
-    ASSERT_TRUE(fifo.made());
+    const std::optional<std::string> fifo = testing::fifoFor(directory);
+    ASSERT_TRUE(fifo);
     TextFileAppender file;
     EXPECT_EQ(file.append("nothing open"), AppendOutcome::Failed);
-    EXPECT_FALSE(file.open(fifo.name()));
+    EXPECT_FALSE(file.open(*fifo));
 }
 
 } // namespace

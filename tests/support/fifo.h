@@ -2,6 +2,7 @@
 
 #include "temporary_directory.h"
 
+#include <optional>
 #include <string>
 #ifdef _WIN32
 #include <windows.h>
@@ -11,41 +12,18 @@
 
 namespace vemlik::testing {
 
-// A FIFO that nobody reads, named after the directory; on Windows a named pipe, whose names lie
-// apart from the folders.
-class Fifo {
-public:
+// The name of a FIFO that nobody reads, made for the directory; nothing when none can be made.
+// On Windows a named pipe, whose names lie apart from the folders, left open for the process.
+inline std::optional<std::string> fifoFor(const TemporaryDirectory& directory) {
 #ifdef _WIN32
-    explicit Fifo(const TemporaryDirectory& directory)
-        : name_("\\\\.\\pipe\\" + directory.path().filename().string()),
-          pipe_(CreateNamedPipeA(name_.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0,
-                                 nullptr)) {}
-    ~Fifo() {
-        CloseHandle(pipe_);
-    }
-    bool made() const {
-        return pipe_ != INVALID_HANDLE_VALUE;
-    }
+    const std::string name = "\\\\.\\pipe\\" + directory.path().filename().string();
+    const bool made = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0, 0,
+                                       0, nullptr) != INVALID_HANDLE_VALUE;
 #else
-    explicit Fifo(const TemporaryDirectory& directory)
-        : name_(directory.fileName("fifo.pre")), made_(mkfifo(name_.c_str(), 0600) == 0) {}
-    bool made() const {
-        return made_;
-    }
+    const std::string name = directory.fileName("fifo.pre");
+    const bool made = mkfifo(name.c_str(), 0600) == 0;
 #endif
-    Fifo(const Fifo&) = delete;
-    Fifo& operator=(const Fifo&) = delete;
-    const std::string& name() const {
-        return name_;
-    }
-
-private:
-    std::string name_;
-#ifdef _WIN32
-    HANDLE pipe_;
-#else
-    bool made_;
-#endif
-};
+    return made ? std::optional(name) : std::nullopt;
+}
 
 } // namespace vemlik::testing
