@@ -20,6 +20,8 @@ public:
     Engine& engine() { return engine_; }
 
 private:
+    // First, so that the window is made with the application's texts and look.
+    [[maybe_unused]] bool prepared_;
     DialogMessageSink messages_;
     Engine engine_;
     MainWindow window_;
