@@ -77,6 +77,9 @@ void LineMessages::keep(std::string_view text) {
 }
 
 void LineMessages::writeMessages() {
+    if (kept_.empty()) {
+        return;
+    }
     errors_.append(kept_);
     errors_.endRecord();
     // The room that the messages of a long line took goes back.

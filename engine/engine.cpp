@@ -30,14 +30,12 @@ void releaseLongTexts(OperandState& operands) {
 
 // The unit written after the value of a line: the target unit as typed, else the source's
 // dimension in base units, else none.
-std::string unitShown(const OperandState& operands) {
+void appendUnitShown(std::string& text, const OperandState& operands) {
     if (!operands.targetText.empty()) {
-        return operands.targetText;
+        text += operands.targetText;
+    } else if (!operands.sourceText.empty()) {
+        text += resultUnitText(operands.conversion.source.vector);
     }
-    if (operands.sourceText.empty()) {
-        return {};
-    }
-    return resultUnitText(operands.conversion.source.vector);
 }
 
 // Other windows and vemlik-cli may append to the same file.
@@ -102,16 +100,25 @@ void Engine::readUserFile(const std::string& fileName, ByteSource& file, Message
 std::optional<std::string> Engine::convertLine(std::string_view line,
                                                std::string_view decimalSeparator,
                                                MessageSink& messages) {
+    std::string shown;
+    if (!appendConvertedLine(line, decimalSeparator, messages, shown)) {
+        return std::nullopt;
+    }
+    return shown;
+}
+
+bool Engine::appendConvertedLine(std::string_view line, std::string_view decimalSeparator,
+                                 MessageSink& messages, std::string& text) {
     OperandState& operands = state_->operands;
     const LineResult result = state_->lines.convert(operands, messages, line);
-    std::optional<std::string> shown;
-    if (result.errorFlag == ErrorFlag::None) {
-        shown = formatValue(result.firstValue, ValuePrecision::Single, decimalSeparator);
-        *shown += ' ';
-        *shown += unitShown(operands);
+    const bool converted = result.errorFlag == ErrorFlag::None;
+    if (converted) {
+        appendValue(text, result.firstValue, ValuePrecision::Single, decimalSeparator);
+        text += ' ';
+        appendUnitShown(text, operands);
     }
     releaseLongTexts(operands);
-    return shown;
+    return converted;
 }
 
 void Engine::takeSourceUnit(std::string_view unitText) {

@@ -254,9 +254,11 @@ std::string spelledOutUnit(const DimensionVector& vector) {
 
 } // namespace
 
-std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator) {
+void appendValue(std::string& text, double value, ValuePrecision precision,
+                 std::string_view decimalSeparator) {
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        text += std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        return;
     }
     const double magnitude = std::fabs(value);
     const MagnitudeClass form = magnitudeClass(magnitude);
@@ -264,12 +266,19 @@ std::string formatValue(double value, ValuePrecision precision, std::string_view
     // binary value) to the digits shown, so 12.3455 shows as 12,346.
     const DecimalDigits decimal =
         significantDigits(magnitude, precision == ValuePrecision::Single ? 7 : 15);
-    std::string text = value < 0 ? "-" : "";
+    if (value < 0) {
+        text += '-';
+    }
     if (form.notation == Notation::Fixed) {
         appendFixed(text, decimal, form.decimals, decimalSeparator);
     } else {
         appendScientific(text, decimal, form.decimals, form.exponentAlwaysSigned, decimalSeparator);
     }
+}
+
+std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator) {
+    std::string text;
+    appendValue(text, value, precision, decimalSeparator);
     return text;
 }
 
