@@ -11,6 +11,8 @@ namespace {
 // Large reads: a batch is read far faster in big blocks.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
+constexpr std::string_view kFailedLine = "CHYBA !\n";
+
 // Files written on Czech systems are often in Windows-1250; a line that is not UTF-8 is read so.
 // It is recoded piece by piece and no further than just past the limit, since recoding can make
 // a line three times as long.
@@ -60,24 +62,29 @@ void BatchConversion::convert(const LineSplitter::Line& line) {
     // stay within bounds: recoded, a line can grow to three times its bytes.
     if (line.tooLong || text.size() > kMaxLineLength) {
         messages_.showMessage("řádek je delší než 16 MiB");
-        writeResult(std::nullopt);
+        writeFailure();
     } else if (text.find_first_not_of(' ') == std::string_view::npos) {
         // Output lines match input lines, and a blank line asks for nothing.
         output_.append('\n');
     } else {
-        writeResult(engine_.convertLine(text, decimalSeparator_, messages_));
+        writeResult(text);
     }
     messages_.writeMessages();
 }
 
-void BatchConversion::writeResult(const std::optional<std::string>& shown) {
-    if (shown) {
-        output_.append(*shown);
-    } else {
-        output_.append("CHYBA !");
-        anyLineFailed_ = true;
-    }
-    output_.append('\n');
+// The result goes straight into the output, without a string of its own.
+void BatchConversion::writeResult(std::string_view line) {
+    const bool converted = output_.appendInPlace([&](std::string& output) {
+        const bool shown = engine_.appendConvertedLine(line, decimalSeparator_, messages_, output);
+        output += shown ? std::string_view("\n") : kFailedLine;
+        return shown;
+    });
+    anyLineFailed_ = anyLineFailed_ || !converted;
+}
+
+void BatchConversion::writeFailure() {
+    output_.append(kFailedLine);
+    anyLineFailed_ = true;
 }
 
 bool BatchConversion::flush() {

@@ -6,8 +6,8 @@
 #include "vemlik/line_splitter.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace vemlik::cli {
 
@@ -34,7 +34,8 @@ public:
 
 private:
     void convert(const LineSplitter::Line& line);
-    void writeResult(const std::optional<std::string>& shown);
+    void writeResult(std::string_view line);
+    void writeFailure();
 
     Engine& engine_;
     std::string decimalSeparator_;

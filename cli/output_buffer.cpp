@@ -55,6 +55,18 @@ bool OutputBuffer::flush() {
     return !failed_;
 }
 
+// The room of a long text written in place goes back, so that memory stays small.
+void OutputBuffer::writeIfFull() {
+    if (pending_.size() < kFlushSize) {
+        return;
+    }
+    flush();
+    if (pending_.capacity() > 2 * kFlushSize) {
+        std::string().swap(pending_);
+        pending_.reserve(kFlushSize);
+    }
+}
+
 // After the first refusal nothing more is tried: whoever reads has lost the text already.
 void OutputBuffer::write(std::string_view text) {
     failed_ = failed_ || !stream_.writeAll(text);

@@ -19,6 +19,12 @@ public:
     void append(std::string_view text);
     void append(char character);
     void appendNumber(std::size_t number);
+    // Lets the writer append to the text held, in place, and gives back what it returns.
+    template <typename Writer> auto appendInPlace(Writer&& writer) {
+        auto written = writer(pending_);
+        writeIfFull();
+        return written;
+    }
 
     // Marks the end of a message. When part of it had to be written already, the rest is
     // written at once: text written later would otherwise come out in the middle of it.
@@ -30,6 +36,7 @@ public:
 
 private:
     void write(std::string_view text);
+    void writeIfFull();
 
     SystemFile& stream_;
     OutputBuffer* writtenBefore_;

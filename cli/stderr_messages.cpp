@@ -9,7 +9,12 @@ namespace {
 // A TAB only moves the text on; every other control character could drive the terminal, and so
 // could any byte above ASCII of a text that is not UTF-8 (0x9B starts a terminal command).
 std::size_t controlLength(std::string_view text, std::size_t index, bool utf8) {
-    if (!utf8 && static_cast<unsigned char>(text[index]) >= 0x80) {
+    const auto byte = static_cast<unsigned char>(text[index]);
+    // Printable ASCII, most of any message, is told at once.
+    if (byte >= 0x20 && byte < 0x7F) {
+        return 0;
+    }
+    if (!utf8 && byte >= 0x80) {
         return 1;
     }
     return text[index] == '\t' ? 0 : controlCharacterLength(text, index);
@@ -77,6 +82,9 @@ void LineMessages::keep(std::string_view text) {
 }
 
 void LineMessages::writeMessages() {
+    if (kept_.empty()) {
+        return;
+    }
     errors_.append(kept_);
     errors_.endRecord();
     // The room that the messages of a long line took goes back.

@@ -22,27 +22,20 @@ namespace vemlik {
 
 namespace {
 
-// The engine keeps the unit texts of a line until the next line replaces them. Those of a long
-// line are given back, so that two long lines never hold memory at the same time.
+// The engine keeps the unit texts of a line until the next line replaces them.
 void releaseLongTexts(OperandState& operands) {
-    constexpr std::size_t kLong = std::size_t{1} << 20;
-    for (std::string* text : {&operands.targetText, &operands.sourceText}) {
-        if (text->capacity() > kLong) {
-            std::string().swap(*text);
-        }
-    }
+    releaseLongText(operands.targetText);
+    releaseLongText(operands.sourceText);
 }
 
 // The unit written after the value of a line: the target unit as typed, else the source's
 // dimension in base units, else none.
-std::string unitShown(const OperandState& operands) {
+void appendUnitShown(std::string& text, const OperandState& operands) {
     if (!operands.targetText.empty()) {
-        return operands.targetText;
+        text += operands.targetText;
+    } else if (!operands.sourceText.empty()) {
+        text += resultUnitText(operands.conversion.source.vector);
     }
-    if (operands.sourceText.empty()) {
-        return {};
-    }
-    return resultUnitText(operands.conversion.source.vector);
 }
 
 // Other windows and vemlik-cli may append to the same file.
@@ -84,6 +77,7 @@ bool toldUnlessNone(RecordRefusal refusal, const std::string& fileName,
 
 struct Engine::State {
     UnitTable units;
+    LineConverter lines{units};
     OperandState operands;
     std::string userFileName;
     TextFileAppender resultsFile;
@@ -106,16 +100,25 @@ void Engine::readUserFile(const std::string& fileName, ByteSource& file, Message
 std::optional<std::string> Engine::convertLine(std::string_view line,
                                                std::string_view decimalSeparator,
                                                MessageSink& messages) {
+    std::string shown;
+    if (!appendConvertedLine(line, decimalSeparator, messages, shown)) {
+        return std::nullopt;
+    }
+    return shown;
+}
+
+bool Engine::appendConvertedLine(std::string_view line, std::string_view decimalSeparator,
+                                 MessageSink& messages, std::string& text) {
     OperandState& operands = state_->operands;
-    const LineResult result = convertLineItems(state_->units, operands, messages, line);
-    std::optional<std::string> shown;
-    if (result.errorFlag == ErrorFlag::None) {
-        shown = formatValue(result.firstValue, ValuePrecision::Single, decimalSeparator);
-        *shown += ' ';
-        *shown += unitShown(operands);
+    const LineResult result = state_->lines.convert(operands, messages, line);
+    const bool converted = result.errorFlag == ErrorFlag::None;
+    if (converted) {
+        appendValue(text, result.firstValue, ValuePrecision::Single, decimalSeparator);
+        text += ' ';
+        appendUnitShown(text, operands);
     }
     releaseLongTexts(operands);
-    return shown;
+    return converted;
 }
 
 void Engine::takeSourceUnit(std::string_view unitText) {
@@ -126,8 +129,8 @@ std::optional<UnitPair> Engine::takeTargetUnit(std::string_view unitText, Messag
     OperandState& operands = state_->operands;
     operands.targetText = unitText;
     // The source is the one that Enter in the source field, or the last conversion line, left.
-    const LineResult result = convertLineItems(
-        state_->units, operands, messages, unitPairLine(operands.targetText, operands.sourceText));
+    const LineResult result = state_->lines.convert(
+        operands, messages, unitPairLine(operands.targetText, operands.sourceText));
     if (result.errorFlag != ErrorFlag::None) {
         return std::nullopt;
     }

@@ -3,7 +3,6 @@
 #include "dimension_code.h"
 #include "number_reader.h"
 #include "text_scanning.h"
-#include "unit_expression.h"
 #include "vemlik/text_encoding.h"
 
 #include <algorithm>
@@ -61,17 +60,20 @@ std::optional<TemperatureScale> temperatureScale(std::string_view operandText) {
     }
 }
 
-// Decimal commas become points; parentheses only separate.
-std::string withSeparatorsReplaced(std::string_view line) {
-    std::string replaced(line);
-    for (char& character : replaced) {
-        if (character == '(' || character == ')') {
-            character = ' ';
-        } else if (character == ',') {
-            character = '.';
+// The line with its decimal commas as points and its parentheses as blanks, which only separate.
+void copyWithSeparatorsReplaced(std::string_view line, std::string& replaced) {
+    replaced.resize(line.size());
+    std::transform(line.begin(), line.end(), replaced.begin(), [](char character) {
+        switch (character) {
+        case '(':
+        case ')':
+            return ' ';
+        case ',':
+            return '.';
+        default:
+            return character;
         }
-    }
-    return replaced;
+    });
 }
 
 bool startsNumber(char character) {
@@ -141,7 +143,7 @@ struct EvaluatedOperand {
     bool unknownName = false;
 };
 
-EvaluatedOperand evaluateOperand(const UnitTable& units, MessageSink& messages,
+EvaluatedOperand evaluateOperand(UnitTextCache& unitTexts, MessageSink& messages,
                                  std::string_view text, bool isSource) {
     EvaluatedOperand evaluated;
     if (const std::optional<TemperatureScale> scale = temperatureScale(text)) {
@@ -150,7 +152,7 @@ EvaluatedOperand evaluateOperand(const UnitTable& units, MessageSink& messages,
         evaluated.operand.offset = isSource ? scale->sourceOffset : scale->targetOffset;
         return evaluated;
     }
-    const UnitExpressionValue value = parseUnitExpression(units, messages, text);
+    const UnitExpressionValue value = unitTexts.evaluate(text, messages);
     evaluated.operand = {value.factor, 0.0, value.vector};
     evaluated.withinRange = value.withinRange;
     evaluated.unknownName = value.unknownName;
@@ -159,10 +161,11 @@ EvaluatedOperand evaluateOperand(const UnitTable& units, MessageSink& messages,
 
 // Nothing when a unit is out of range: no value converted with it would be right. The source
 // is evaluated first, so that its unknown names are reported first.
-std::optional<double> convertValue(const UnitTable& units, const OperandState& operands,
+std::optional<double> convertValue(UnitTextCache& unitTexts, const OperandState& operands,
                                    MessageSink& messages, double value, LineResult& result) {
-    const EvaluatedOperand source = evaluateOperand(units, messages, operands.sourceText, true);
-    const EvaluatedOperand target = evaluateOperand(units, messages, operands.targetText, false);
+    const EvaluatedOperand source = evaluateOperand(unitTexts, messages, operands.sourceText, true);
+    const EvaluatedOperand target =
+        evaluateOperand(unitTexts, messages, operands.targetText, false);
     result.conversion = {target.operand, source.operand};
     if (source.unknownName || target.unknownName) {
         result.errorFlag = ErrorFlag::UnknownUnit;
@@ -220,11 +223,11 @@ void checkDimensions(MessageSink& messages, LineResult& result) {
     }
 }
 
-void evaluateItem(const UnitTable& units, OperandState& operands, MessageSink& messages,
+void evaluateItem(UnitTextCache& unitTexts, OperandState& operands, MessageSink& messages,
                   const Item& item, double value, std::size_t itemNumber, LineResult& result) {
     result.conversion = kUnconverted;
     const std::optional<double> converted =
-        item.tokenMask == 0 ? value : convertValue(units, operands, messages, value, result);
+        item.tokenMask == 0 ? value : convertValue(unitTexts, operands, messages, value, result);
     storeResult(operands, messages, itemNumber, converted, result);
     if (item.tokenMask == kCompleteItem) {
         checkDimensions(messages, result);
@@ -233,13 +236,13 @@ void evaluateItem(const UnitTable& units, OperandState& operands, MessageSink& m
 
 } // namespace
 
-LineResult convertLineItems(const UnitTable& units, OperandState& operands, MessageSink& messages,
-                            std::string_view line) {
+LineResult LineConverter::convert(OperandState& operands, MessageSink& messages,
+                                  std::string_view line) {
     operands.targetText.clear();
     operands.sourceText.clear();
-    const std::string replaced = withSeparatorsReplaced(line);
+    copyWithSeparatorsReplaced(line, lineText_);
     // Blanks after the last token end the line like its end, so they never make an item.
-    std::string_view remaining = withoutSurroundingBlanks(replaced);
+    std::string_view remaining = withoutSurroundingBlanks(lineText_);
     LineResult result;
     result.conversion = operands.conversion;
     double value = 0.0;
@@ -249,11 +252,12 @@ LineResult convertLineItems(const UnitTable& units, OperandState& operands, Mess
         if (item.lastNumber) {
             value = readNumber(*item.lastNumber);
         }
-        evaluateItem(units, operands, messages, item, value, ++itemNumber, result);
+        evaluateItem(unitTexts_, operands, messages, item, value, ++itemNumber, result);
     }
     operands.conversion = result.conversion;
     operands.errorFlag = result.errorFlag;
     result.firstValue = operands.resultList.front();
+    releaseLongText(lineText_);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "text_scanning.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -199,40 +200,64 @@ std::string_view withoutSurroundingWhitespace(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// Powers of ten that a double holds exactly, as many as the digits of a short plain number.
+constexpr std::array<double, 16> kExactPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The value of a plain number: its sign, integer digits and decimals. At most 15 digits, taken
+// as one integer, stay below 2^53, so that it and the power of ten of the decimals are exact and
+// one division rounds the value as std::from_chars does; longer numbers are left to it.
+double plainValue(bool negative, std::string_view integerDigits, std::string_view decimals) {
+    if (integerDigits.size() + decimals.size() >= kExactPowersOfTen.size()) {
+        double magnitude = 0;
+        std::from_chars(integerDigits.data(), decimals.data() + decimals.size(), magnitude);
+        return negative ? -magnitude : magnitude;
+    }
+    std::uint64_t digits = 0;
+    for (const std::string_view part : {integerDigits, decimals}) {
+        for (const char character : part) {
+            digits = digits * 10 + static_cast<std::uint64_t>(character - '0');
+        }
+    }
+    const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals.size()];
+    return negative ? -magnitude : magnitude;
+}
+
+// Whether a number that ends at the index is over: after any blanks, no character follows that
+// could continue it.
+bool numberEndsAt(std::string_view text, std::size_t end) {
+    while (end < text.size() && isSkipped(text[end])) {
+        ++end;
+    }
+    if (end == text.size()) {
+        return true;
+    }
+    const char following = text[end];
+    return !isDecimalDigit(following) && following != '.' && !isExponentLetter(following);
+}
+
 // Most numbers are written plainly: an optional "-", digits, perhaps a point with digits after
 // it, ended by the end of the text or by a character that (after any blanks) cannot continue
 // a number. Such a number is read straight from the text. Anything else, and numbers long
 // enough to leave the range of a double, are left to the scanner.
 std::optional<double> plainNumber(std::string_view text) {
     constexpr std::size_t kLongestPlain = 20;
-    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
-    std::size_t end = digitsEnd(text, start);
-    if (end == start) {
-        return std::nullopt;
-    }
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::size_t start = negative ? 1 : 0;
+    const std::size_t integerEnd = digitsEnd(text, start);
+    std::size_t end = integerEnd;
     if (end < text.size() && text[end] == '.') {
-        const std::size_t fractionEnd = digitsEnd(text, end + 1);
-        if (fractionEnd == end + 1) {
+        end = digitsEnd(text, end + 1);
+        if (end == integerEnd + 1) {
             return std::nullopt;
         }
-        end = fractionEnd;
     }
-    if (end > kLongestPlain) {
+    if (integerEnd == start || end > kLongestPlain || !numberEndsAt(text, end)) {
         return std::nullopt;
     }
-    std::size_t next = end;
-    while (next < text.size() && isSkipped(text[next])) {
-        ++next;
-    }
-    if (next < text.size()) {
-        const char following = text[next];
-        if (isDecimalDigit(following) || following == '.' || isExponentLetter(following)) {
-            return std::nullopt;
-        }
-    }
-    double value = 0;
-    std::from_chars(text.data(), text.data() + end, value);
-    return value;
+    const std::size_t fractionStart = std::min(integerEnd + 1, end);
+    return plainValue(negative, text.substr(start, integerEnd - start),
+                      text.substr(fractionStart, end - fractionStart));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -53,16 +54,27 @@ struct DecimalDigits {
     int exponent = 0;
 };
 
+// Seven significant digits as one number from 1 000 000 to 9 999 999: they stand for
+// digits × 10^(exponent - 6).
+struct SevenDigits {
+    std::uint32_t digits;
+    int exponent;
+};
+
+constexpr std::array<std::uint32_t, 8> kIntegerPowersOfTen = {
+    1, 10, 100, 1'000, 10'000, 100'000, 1'000'000, 10'000'000};
+
 // Seven significant digits of a single-precision value from 0.001 up to 10^7, the usual size
 // of a result, without the general conversion. Scaled by 10^(6 - exponent), at most 10^9, such
 // a value is still exact in double precision (24 bits of the value times at most 5^9), so
 // rounding the product to an integer, ties to even, gives exactly the digits that std::to_chars
 // gives. Nothing for any other value.
-std::optional<DecimalDigits> sevenDigitsOfSingle(double magnitude) {
+std::optional<SevenDigits> sevenDigitsOfSingle(double magnitude) {
     constexpr int kLowestExponent = -3;
-    constexpr std::array<double, 11> kPowersOfTen = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
-                                                     1e3,  1e4,  1e5,  1e6, 1e7};
-    constexpr std::array<double, 10> kScales = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    static constexpr std::array<double, 11> kPowersOfTen = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
+                                                            1e3,  1e4,  1e5,  1e6, 1e7};
+    static constexpr std::array<double, 10> kScales = {1e0, 1e1, 1e2, 1e3, 1e4,
+                                                       1e5, 1e6, 1e7, 1e8, 1e9};
     if (!(magnitude >= kPowersOfTen.front()) || magnitude >= kPowersOfTen.back() ||
         static_cast<double>(static_cast<float>(magnitude)) != magnitude) {
         return std::nullopt;
@@ -71,26 +83,32 @@ std::optional<DecimalDigits> sevenDigitsOfSingle(double magnitude) {
     while (magnitude >= kPowersOfTen[index + 1]) {
         ++index;
     }
-    DecimalDigits decimal;
-    decimal.exponent = kLowestExponent + static_cast<int>(index);
-    const double scaled = magnitude * kScales[static_cast<std::size_t>(6 - decimal.exponent)];
-    auto digits = static_cast<std::uint32_t>(std::nearbyint(scaled));
-    if (digits == 10'000'000) {
-        digits = 1'000'000;
-        ++decimal.exponent;
+    SevenDigits seven{0, kLowestExponent + static_cast<int>(index)};
+    const double scaled = magnitude * kScales[static_cast<std::size_t>(6 - seven.exponent)];
+    seven.digits = static_cast<std::uint32_t>(std::nearbyint(scaled));
+    if (seven.digits == kIntegerPowersOfTen[7]) {
+        seven.digits = kIntegerPowersOfTen[6];
+        ++seven.exponent;
     }
+    return seven;
+}
+
+DecimalDigits decimalOf(SevenDigits seven) {
+    DecimalDigits decimal;
+    decimal.exponent = seven.exponent;
     decimal.count = 7;
     for (int position = decimal.count - 1; position >= 0; --position) {
-        decimal.digits[static_cast<std::size_t>(position)] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
+        decimal.digits[static_cast<std::size_t>(position)] =
+            static_cast<char>('0' + seven.digits % 10);
+        seven.digits /= 10;
     }
     return decimal;
 }
 
 DecimalDigits significantDigits(double magnitude, int count) {
     if (count == 7) {
-        if (const std::optional<DecimalDigits> seven = sevenDigitsOfSingle(magnitude)) {
-            return *seven;
+        if (const std::optional<SevenDigits> seven = sevenDigitsOfSingle(magnitude)) {
+            return decimalOf(*seven);
         }
     }
     std::array<char, 48> buffer{};
@@ -170,6 +188,28 @@ void appendFixed(std::string& text, const DecimalDigits& decimal, int decimals,
     text += digits.view().substr(0, integerSize);
     text += decimalSeparator;
     text += digits.view(integerSize);
+}
+
+// The fixed forms of a single's seven digits, in integers, as appendFixed writes them: rounded
+// half away from zero to the decimals shown, which always leaves out at least one of them.
+void appendFixedOfSeven(std::string& text, SevenDigits seven, int decimals,
+                        std::string_view decimalSeparator) {
+    const int dropped = 6 - seven.exponent - decimals;
+    assert(dropped >= 0);
+    const std::uint32_t divisor = kIntegerPowersOfTen[static_cast<std::size_t>(dropped)];
+    std::uint32_t shown = (seven.digits + divisor / 2) / divisor;
+    // The digits of the rounded number, with zeros in front up to one before the separator.
+    const auto fractionSize = static_cast<std::size_t>(decimals);
+    std::array<char, 16> digits{};
+    std::size_t start = digits.size();
+    do {
+        digits[--start] = static_cast<char>('0' + shown % 10);
+        shown /= 10;
+    } while (shown != 0 || digits.size() - start <= fractionSize);
+    const std::size_t integerEnd = digits.size() - fractionSize;
+    text.append(digits.data() + start, integerEnd - start);
+    text += decimalSeparator;
+    text.append(digits.data() + integerEnd, fractionSize);
 }
 
 // One digit before the separator; a carry (9,99995 to 10,0000) moves into the exponent.
@@ -254,22 +294,37 @@ std::string spelledOutUnit(const DimensionVector& vector) {
 
 } // namespace
 
-std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator) {
+void appendValue(std::string& text, double value, ValuePrecision precision,
+                 std::string_view decimalSeparator) {
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        text += std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+        return;
     }
     const double magnitude = std::fabs(value);
     const MagnitudeClass form = magnitudeClass(magnitude);
+    if (value < 0) {
+        text += '-';
+    }
+    if (form.notation == Notation::Fixed && precision == ValuePrecision::Single) {
+        if (const std::optional<SevenDigits> seven = sevenDigitsOfSingle(magnitude)) {
+            appendFixedOfSeven(text, *seven, form.decimals, decimalSeparator);
+            return;
+        }
+    }
     // Rounded twice: to the significant digits of its precision, then that decimal (not the
     // binary value) to the digits shown, so 12.3455 shows as 12,346.
     const DecimalDigits decimal =
         significantDigits(magnitude, precision == ValuePrecision::Single ? 7 : 15);
-    std::string text = value < 0 ? "-" : "";
     if (form.notation == Notation::Fixed) {
         appendFixed(text, decimal, form.decimals, decimalSeparator);
     } else {
         appendScientific(text, decimal, form.decimals, form.exponentAlwaysSigned, decimalSeparator);
     }
+}
+
+std::string formatValue(double value, ValuePrecision precision, std::string_view decimalSeparator) {
+    std::string text;
+    appendValue(text, value, precision, decimalSeparator);
     return text;
 }
 

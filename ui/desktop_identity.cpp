@@ -3,19 +3,14 @@
 #include "identity.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QIcon>
 
 namespace vemlik {
 
 void announceDesktopIdentity() {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
-    while (sizes.hasNext()) {
-        icon.addFile(sizes.next());
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(
+        QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(kApplicationId) + ".png"));
 }
 
 } // namespace vemlik

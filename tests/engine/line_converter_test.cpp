@@ -26,7 +26,7 @@ using enum ErrorFlag;
 class LineConverter : public testing::InitialisedEngine {
 protected:
     LineResult convert(std::string_view line) {
-        return convertLineItems(*units, operands, sink, line);
+        return vemlik::LineConverter(*units).convert(operands, sink, line);
     }
     // Each line on a fresh engine: its first item's value, flag and messages.
     void expectConversions(const std::vector<Line>& lines) {

@@ -81,7 +81,7 @@ TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
           std::pair{"154,5 kcal/m2/h/C", "kg/K/s3"}, std::pair{"5 m/ar/l", "/m4"},
           std::pair{"5 kW/K", "kg*m2/K/s3"}, std::pair{"5 mol*kg3", "mol*kg3"},
           std::pair{"5 m/m", ""}}) {
-        convertLineItems(*units, operands, sink, line);
+        LineConverter(*units).convert(operands, sink, line);
         EXPECT_EQ(resultUnitText(operands.conversion.source.vector), unit) << line;
     }
     EXPECT_EQ(resultUnitText({12, -4, 1}), "W");

@@ -32,6 +32,7 @@ TEST(NumberReader, ReadsAsFarAsTheNumberGoes) {
                     Reading{"-12.5e2x", -1250}, Reading{"2D3", 2000}, Reading{"2d-3", 0.002},
                     Reading{"abc", 0}, Reading{"+-1", 0}, Reading{".e5", 0}, Reading{"4 2 m", 42},
                     Reading{"6\tE2 m", 600}, Reading{"3 .5", 3.5}, Reading{"-0 m", -0.0},
+                    Reading{"0.3", 0.3}, Reading{"-98765.4321098765 m", -98765.4321098765},
                     // Out of range: infinite or zero.
                     Reading{"1e999", kInfinity}, Reading{"-1e999", -kInfinity},
                     Reading{"1e99999999999999999999", kInfinity}, Reading{"1e-999", 0},

@@ -68,6 +68,10 @@ public:
     // item, one blank and its unit, as the page shows them; nothing when any item met a fault.
     std::optional<std::string> convertLine(std::string_view line, std::string_view decimalSeparator,
                                            MessageSink& messages);
+    // The same, appended to the text, which is left as it was when any item met a fault: a
+    // batch writes its results in place, without a string for each line.
+    bool appendConvertedLine(std::string_view line, std::string_view decimalSeparator,
+                             MessageSink& messages, std::string& text);
 
     // The block conversion page. Enter in the source field keeps its unit as the source of the
     // next pair; Enter in the target field converts "target 1 source" and gives the pair when
