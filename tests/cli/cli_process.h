@@ -78,11 +78,6 @@ inline std::string withArguments(std::string command, const std::vector<std::str
     return command;
 }
 
-inline CliRun runProgram(std::string_view program, const std::vector<std::string>& arguments,
-                         std::string_view input = {}) {
-    return runShell(withArguments(shellWord(program), arguments), input);
-}
-
 // The tool at the path, started as the tool under test is.
 inline CliRun runTool(std::string_view path, const std::vector<std::string>& arguments,
                       std::string_view input = {}) {

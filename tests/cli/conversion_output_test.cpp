@@ -19,34 +19,33 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
         return CliRun{"", "vemlik-cli: " + text + "\nNávod: vemlik-cli --help\n", 2};
     };
     // A line of 21 numbers without their blanks: the first 20 are told, then that more were.
-    std::string numbers;
-    for (int number = 0; number < 21; ++number) {
-        numbers += " 1x";
-    }
+    // Each message quotes the rest of the line, so the first one the whole line.
+    std::string numbers = "1x";
     std::string twentyMessages;
-    for (std::size_t start = 1; start < 60; start += 3) {
-        twentyMessages += "řádek 1: Chybí mezera za číslem!  :" + numbers.substr(start) + "\n";
+    for (int number = 1; number <= 20; ++number) {
+        numbers += " 1x";
+        twentyMessages = "řádek 1: Chybí mezera za číslem!  :" + numbers + "\n" + twentyMessages;
     }
     const std::tuple<std::vector<std::string>, std::string, CliRun> invocations[] = {
         // The missing blank is told but is no error: the value is shown and the run succeeds.
         {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
         // "žlab" in Windows-1250 comes out in UTF-8; control characters other than TAB come out
         // as \xHH, also DEL and the C1 ones.
-        {kComma,
-         "5 \x9elab\n5 a\x1b[2J\x7f\xc2\x9b\tž\n",
-         {"CHYBA !\nCHYBA !\n",
-          "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
-          1}},
+        {kComma, "5 \x9elab\n5 a\x1b[2J\x7f\xc2\x9b\tž\n",
+         CliRun{"CHYBA !\nCHYBA !\n",
+                "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: "
+                "a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
+                1}},
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
         // Lines end at LF, CR LF or a lone CR, as in files from old systems.
         {kComma, "36 km/h\r5 m\r\n1 km\n", {"10,000 m/s\n5,0000 m\n1000,00 m\n", "", 0}},
         {{}, "1e-44 m\n", {"CHYBA !\n", "řádek 1: Výsledek je mimo rozsah!\n", 1}},
         {{},
-         numbers.substr(1) + "\n5 xyz\n",
-         {"1.0000 \nCHYBA !\n",
-          twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
-              "řádek 2: Neznamy rozmer!: xyz\n",
-          1}},
+         numbers + "\n5 xyz\n",
+         CliRun{"1.0000 \nCHYBA !\n",
+                twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
+                    "řádek 2: Neznamy rozmer!: xyz\n",
+                1}},
         {{"--oddelovac", ","}, "1 m\n", fault("neznámá volba --oddelovac")},
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},

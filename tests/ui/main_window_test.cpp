@@ -58,15 +58,6 @@ private:
         return windows;
     }
 
-    // Added as the user page adds a unit, while the overview is the active window.
-    void addUserUnit(const char* abbreviation) const {
-        vemlik::Engine& engine = program->engine();
-        vemlik::DiscardingSink messages;
-        engine.takeUserDimension("m", messages);
-        QVERIFY(engine.takeUserFactor("2", messages));
-        QVERIFY(engine.addUserUnit(abbreviation, "m", messages));
-    }
-
     static bool activate(QWidget* window) {
         window->activateWindow();
         return QTest::qWaitForWindowActive(window);
@@ -147,8 +138,9 @@ private slots:
         QListWidget* list = overviewList();
         QVERIFY(list && list->count() == 91 && list->item(90)->text() == "mi");
         list->setCurrentRow(10);
-        addUserUnit("versta");
-        addUserUnit("m");
+        // Added while the overview is the active window.
+        QVERIFY(vemlik::testing::addUnitOfTwoMetres(program->engine(), "versta"));
+        QVERIFY(vemlik::testing::addUnitOfTwoMetres(program->engine(), "m"));
         QVERIFY(activate(program->window) && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
         QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
