@@ -24,9 +24,8 @@ private:
 
     // The marker beside the result, and what a screen reader hears with the conversion line.
     QString errorMarker() const {
-        const QString heard =
-            QAccessible::queryAccessibleInterface(Text1)->text(QAccessible::Description);
-        return program->control<QLabel>("Label6")->text() + '|' + heard;
+        return program->control<QLabel>("Label6")->text() + '|' +
+               QAccessible::queryAccessibleInterface(Text1)->text(QAccessible::Description);
     }
 
     // Checks chkSoubj and names the results file the dialog is to answer with.

@@ -135,10 +135,8 @@ private slots:
     // record. A unit of a name that another window stored since the start is not stored again,
     // one of a name that this run knows is. Every unit stays for this run.
     void unitsOfTwoWindowsAllReadBackAtTheNextStart() {
-        std::string eight;
-        for (const char* unit : {"a", "b", "c", "d", "e", "f", "g", "h"}) {
-            eight += unit + std::string(", 1 , 5 \r\n");
-        }
+        const std::string eight = "a, 1 , 5 \r\nb, 1 , 5 \r\nc, 1 , 5 \r\nd, 1 , 5 \r\n"
+                                  "e, 1 , 5 \r\nf, 1 , 5 \r\ng, 1 , 5 \r\nh, 1 , 5 \r\n";
         for (const bool whileAsked : {false, true}) {
             startOnUserPage(eight);
             const auto anotherWindowStores = [] { QVERIFY(storedByAnotherWindow("sah")); };
