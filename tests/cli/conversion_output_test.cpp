@@ -106,9 +106,9 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const std::string other = kUnderWine ? "jine.kfc" : "jine\x1b[1m.kfc";
     directory.write(other, "loket, 0.6 , 5 \r\nnic\r\n");
     const std::string named = directory.fileName(other);
-    EXPECT_EQ(runTool(tool, kComma, "m 1 sah\n"),
+    EXPECT_EQ(runCli(kComma, "m 1 sah\n", tool),
               (CliRun{"1,7000 m\n", skipped(shownName(directory.fileName("Prevody.kfc"))), 0}));
-    EXPECT_EQ(runTool(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
+    EXPECT_EQ(runCli({"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n", tool),
               (CliRun{"CHYBA !\n0,60000 m\n",
                       skipped(directory.fileName(kUnderWine ? other : "jine\\x1B[1m.kfc")) +
                           "řádek 1: Neznamy rozmer!: sah\n",

@@ -52,22 +52,17 @@ private:
         return !heard(control).isEmpty() && (frame == nullptr || heard(control) != frame->title());
     }
 
-    static QList<QWidget*> overviewWindows() {
-        QList<QWidget*> windows = QApplication::topLevelWidgets();
-        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
-        return windows;
-    }
-
     static bool activate(QWidget* window) {
         window->activateWindow();
         return QTest::qWaitForWindowActive(window);
     }
 
-    // The list of the overview once the overview is the active window.
+    // The list of the overview once the overview, the only one, is the active window.
     static QListWidget* overviewList() {
-        QWidget* overview = overviewWindows().value(0);
-        return overview != nullptr && QTest::qWaitForWindowActive(overview)
-                   ? overview->findChild<QListWidget*>("T_Zkratky")
+        QList<QWidget*> windows = QApplication::topLevelWidgets();
+        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
+        return windows.size() == 1 && QTest::qWaitForWindowActive(windows[0])
+                   ? windows[0]->findChild<QListWidget*>("T_Zkratky")
                    : nullptr;
     }
 
@@ -213,10 +208,8 @@ private slots:
             }
         }
         for (QLabel* label : program->window->findChildren<QLabel*>()) {
-            const QSize hint = label->sizeHint();
-            if (label->wordWrap()
-                    ? label->heightForWidth(label->width()) > label->height()
-                    : hint.width() > label->width() || hint.height() > label->height()) {
+            if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                  : label->size().expandedTo(label->sizeHint()) != label->size()) {
                 faults.append(label->objectName());
             }
         }
@@ -285,7 +278,6 @@ private slots:
         program->choose(0);
         program->click("Command3");
         QCOMPARE(overviewList(), list);
-        QCOMPARE(overviewWindows().size(), 1);
         const Qt::WindowFlags frame = program->window->windowHandle()->flags();
         QVERIFY(frame.testFlag(Qt::WindowMinimizeButtonHint) &&
                 frame.testFlag(Qt::WindowCloseButtonHint) &&
