@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -94,15 +92,11 @@ private slots:
         QFile::remove(userFileName);
     }
 
-    void startsWithItsIdentityCzechTextsAndTheUserFileBesideIt() {
+    void startsWithItsIdentityAndTheUserFileBesideIt() {
         // The desktop entry's name, and the icon built into the program at one size.
         QCOMPARE(QApplication::applicationName() + ' ' + QGuiApplication::desktopFileName(),
                  "Vemlik cz.vemlik.Vemlik");
         QCOMPARE(program->window().windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
-        // Qt's own texts, such as a text box's context menu, are in Czech.
-        const std::unique_ptr<QMenu> textMenu(
-            program->window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
-        QCOMPARE_NE(textMenu->actions().value(0)->text().section(u'\t', 0, 0), "&Undo");
 #ifndef _WIN32
         // A write into a pipe without a reader fails like any other instead of ending the run.
         struct sigaction brokenPipe {};
