@@ -72,7 +72,10 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
 // Files named on the command line; line numbers run on through them, so message N belongs to
 // output line N, and an unknown unit is told again on each of its lines. Every file is opened
 // first, so one that cannot be read stops before any output.
-TEST(CliInputFiles, ConvertedInOrderOrNotAtAllWhenOneIsUnreadable) {
+// A copy of the tool in a directory of its own finds the Prevody.kfc there; --prevody
+// replaces it by a file or a pipe. Faults of either file are told under its name; the lines are
+// still converted.
+TEST(CliFiles, InputInOrderAndUnitsBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const TemporaryDirectory directory;
     directory.write("a.txt", "36 km/h\n5 abc\n");
     directory.write("b.txt", "5 abc\n");
@@ -88,13 +91,6 @@ TEST(CliInputFiles, ConvertedInOrderOrNotAtAllWhenOneIsUnreadable) {
                       kCannotRead + missing + " (neexistuje)\n" + kCannotRead + folder +
                           " (je to adresář)\n" + kCannotRead + missing + " (neexistuje)\n",
                       2}));
-}
-
-// A copy of the tool in a directory of its own finds the Prevody.kfc there; --prevody
-// replaces it by a file or a pipe. Faults of either file are told under its name; the lines are
-// still converted.
-TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
-    const TemporaryDirectory directory;
     const std::string tool = directory.fileName("vemlik-cli");
     std::filesystem::copy_file(VEMLIK_CLI_PATH, tool);
     const auto skipped = [](const std::string& file) {
@@ -131,8 +127,10 @@ constexpr std::size_t kMaxLine = std::size_t{16} << 20;
 // A line at the limit is converted; one byte more is answered without being converted, also
 // as the last line without a line end. The lines around it convert as usual. Endless input into
 // a pipe whose reader has gone ends at the first refused write, with a message and status 2
-// rather than by the signal of the pipe.
-TEST(CliStreams, OverlongLinesAreRefusedAndARefusedWriteEndsTheRun) {
+// rather than by the signal of the pipe. On a stream shared with the results each message
+// follows the result of its own line, also when the results fill the buffers; a blank line is
+// answered by an empty one.
+TEST(CliStreams, OverlongLinesRefusedWritesAndMessagesOnAStreamSharedWithResults) {
     const std::string atLimit = std::string(kMaxLine - 7, ' ') + "36 km/h";
     const std::string overLimit(kMaxLine + 1, 'm');
     const std::string tooLong = ": řádek je delší než 16 MiB\n";
@@ -141,6 +139,10 @@ TEST(CliStreams, OverlongLinesAreRefusedAndARefusedWriteEndsTheRun) {
                       "řádek 2" + tooLong + "řádek 4" + tooLong, 1}));
     EXPECT_EQ(runShell("{ yes '36 km/h' | timeout 60 " + kCli + "; echo $? >&2; } | true"),
               (CliRun{"", "vemlik-cli: výstup nelze zapsat\n2\n", 0}));
+    const std::string blanks = "   \n" + std::string(20000, '\n');
+    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
+              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
+                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 // Running out of memory is told in Czech with status 2, not by an abort. The address sanitizer
@@ -154,15 +156,6 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
     }
     EXPECT_EQ(runShell("ulimit -v 40000 && " + kCli, std::string(kMaxLine, 'm') + "\n"),
               (CliRun{"", "vemlik-cli: nedostatek paměti, převod byl přerušen\n", 2}));
-}
-
-// On a stream shared with the results each message follows the result of its own line, also
-// when the results fill the buffers; a blank line is answered by an empty one.
-TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheirOwnLines) {
-    const std::string blanks = "   \n" + std::string(20000, '\n');
-    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
-              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
-                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 } // namespace vemlik::testing
