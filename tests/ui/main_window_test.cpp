@@ -73,8 +73,11 @@ private slots:
         menu = program->lblNabidka;
     }
 
-    // The first activation shows the menu, which is chosen from by Enter or a double click.
-    void menuChoicesByEnterAndDoubleClick() {
+    // The first activation shows the menu, which is chosen from by Enter or a double click. A
+    // caption's click or access key enters its page, which empties it; Ctrl+Tab, which would pass
+    // page entry by, changes nothing. The shown page's "Nové zadání" takes Alt+N at every press,
+    // as the check box takes Alt+U, rather than the caption that shares the key.
+    void pagesEnteredByMenuCaptionsAndKeys() {
         QVERIFY(program->SSTab1->currentIndex() == 0 && menu->hasFocus() &&
                 menu->currentRow() == 0);
         QCOMPARE(panels(), "| 0 +  91");
@@ -88,12 +91,6 @@ private slots:
         menu->setCurrentRow(0);
         QTest::keyClick(menu, Qt::Key_Enter);
         QCOMPARE(program->SSTab1->currentIndex(), 1);
-    }
-
-    // A caption's click or access key enters its page, which empties it; Ctrl+Tab, which would
-    // pass page entry by, changes nothing. The shown page's "Nové zadání" takes Alt+N at every
-    // press, as the check box takes Alt+U, rather than the caption that shares the key.
-    void captionsEnterPagesAndLeaveSharedKeysToThePage() {
         fillSinglePage();
         for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
                                                       Qt::ControlModifier | Qt::ShiftModifier}) {

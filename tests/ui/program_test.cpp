@@ -19,6 +19,7 @@
 #include <QTreeView>
 
 #include <csignal>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -82,9 +83,7 @@ private:
 private slots:
     // Made once, as the program itself is.
     void initTestCase() {
-        QFile file(userFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("versta, 1066.8 , 5 \r\n") > 0);
-        file.close();
+        std::ofstream(userFileName.toStdString(), std::ios::binary) << "versta, 1066.8 , 5 \r\n";
 #ifndef _WIN32
         std::signal(SIGPIPE, SIG_DFL);
 #endif
