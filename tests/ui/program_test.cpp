@@ -134,7 +134,7 @@ private slots:
     void fileDialogIsCzech() {
         const QString filter = "Soubor s výslednou tabulkou *.pre|*.pre";
         const vemlik::testing::TemporaryDirectory folder;
-        const QString name = QString::fromStdString(folder.fileName("novy-soubor.pre"));
+        const QString name = QDir(folder.path()).filePath("novy-soubor.pre");
         QVERIFY(QDir(folder.path()).mkdir("podslozka"));
         folder.write("vysledky.pre", "36 km/h       =  10,000 m/s\r\n");
         const QStringList czechWords = {"Název", "Velikost", "Typ",     "Datum",
