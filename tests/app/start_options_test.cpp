@@ -35,7 +35,7 @@ TEST(WindowProgramArguments, AnswerOrRefuseBeforeAnyWindowOpens) {
         std::vector<std::string> command{"-u", "DISPLAY",         "-u",       "WAYLAND_DISPLAY",
                                          "-u", "QT_QPA_PLATFORM", VEMLIK_PATH};
         command.insert(command.end(), arguments.begin(), arguments.end());
-        const CliRun run = runProgram("env", command);
+        const CliRun run = runShell(withArguments("env", command));
         EXPECT_TRUE(run.output.starts_with(outputBegins) && run.errors.ends_with(errorsEnd) &&
                     run.exitStatus == exitStatus)
             << run;

@@ -78,19 +78,10 @@ inline std::string withArguments(std::string command, const std::vector<std::str
     return command;
 }
 
-inline CliRun runProgram(std::string_view program, const std::vector<std::string>& arguments,
-                         std::string_view input = {}) {
-    return runShell(withArguments(shellWord(program), arguments), input);
-}
-
-// The tool at the path, started as the tool under test is.
-inline CliRun runTool(std::string_view path, const std::vector<std::string>& arguments,
-                      std::string_view input = {}) {
+// The tool under test, or a copy of it at the path given.
+inline CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {},
+                     std::string_view path = VEMLIK_CLI_PATH) {
     return runShell(withArguments(toolCommand(path), arguments), input);
-}
-
-inline CliRun runCli(const std::vector<std::string>& arguments, std::string_view input = {}) {
-    return runTool(VEMLIK_CLI_PATH, arguments, input);
 }
 
 } // namespace vemlik::testing

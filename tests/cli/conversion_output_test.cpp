@@ -19,34 +19,33 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
         return CliRun{"", "vemlik-cli: " + text + "\nNávod: vemlik-cli --help\n", 2};
     };
     // A line of 21 numbers without their blanks: the first 20 are told, then that more were.
-    std::string numbers;
-    for (int number = 0; number < 21; ++number) {
-        numbers += " 1x";
-    }
+    // Each message quotes the rest of the line, so the first one the whole line.
+    std::string numbers = "1x";
     std::string twentyMessages;
-    for (std::size_t start = 1; start < 60; start += 3) {
-        twentyMessages += "řádek 1: Chybí mezera za číslem!  :" + numbers.substr(start) + "\n";
+    for (int number = 1; number <= 20; ++number) {
+        numbers += " 1x";
+        twentyMessages = "řádek 1: Chybí mezera za číslem!  :" + numbers + "\n" + twentyMessages;
     }
     const std::tuple<std::vector<std::string>, std::string, CliRun> invocations[] = {
         // The missing blank is told but is no error: the value is shown and the run succeeds.
         {kComma, "12ft/hr\n", {"12,000 \n", "řádek 1: Chybí mezera za číslem!  :12ft/hr\n", 0}},
         // "žlab" in Windows-1250 comes out in UTF-8; control characters other than TAB come out
         // as \xHH, also DEL and the C1 ones.
-        {kComma,
-         "5 \x9elab\n5 a\x1b[2J\x7f\xc2\x9b\tž\n",
-         {"CHYBA !\nCHYBA !\n",
-          "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
-          1}},
+        {kComma, "5 \x9elab\n5 a\x1b[2J\x7f\xc2\x9b\tž\n",
+         CliRun{"CHYBA !\nCHYBA !\n",
+                "řádek 1: Neznamy rozmer!: žlab\nřádek 2: Neznamy rozmer!: "
+                "a\\x1B[2J\\x7F\\xC2\\x9B\tž\n",
+                1}},
         {{"--separator", "·"}, "36 km/h\n", {"10·000 m/s\n", "", 0}},
         // Lines end at LF, CR LF or a lone CR, as in files from old systems.
         {kComma, "36 km/h\r5 m\r\n1 km\n", {"10,000 m/s\n5,0000 m\n1000,00 m\n", "", 0}},
         {{}, "1e-44 m\n", {"CHYBA !\n", "řádek 1: Výsledek je mimo rozsah!\n", 1}},
         {{},
-         numbers.substr(1) + "\n5 xyz\n",
-         {"1.0000 \nCHYBA !\n",
-          twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
-              "řádek 2: Neznamy rozmer!: xyz\n",
-          1}},
+         numbers + "\n5 xyz\n",
+         CliRun{"1.0000 \nCHYBA !\n",
+                twentyMessages + "řádek 1: další hlášení tohoto řádku vynechána\n" +
+                    "řádek 2: Neznamy rozmer!: xyz\n",
+                1}},
         {{"--oddelovac", ","}, "1 m\n", fault("neznámá volba --oddelovac")},
         {{"--separator", ""}, "", fault("volba --separator potřebuje právě jeden znak, ne \"\"")},
         {{"--prevody"}, "", fault("u volby --prevody chybí jméno souboru")},
@@ -73,7 +72,10 @@ TEST(CliConversionOutput, LinesAndOptionsGiveTheirOutputMessagesAndStatus) {
 // Files named on the command line; line numbers run on through them, so message N belongs to
 // output line N, and an unknown unit is told again on each of its lines. Every file is opened
 // first, so one that cannot be read stops before any output.
-TEST(CliInputFiles, ConvertedInOrderOrNotAtAllWhenOneIsUnreadable) {
+// A copy of the tool in a directory of its own finds the Prevody.kfc there; --prevody
+// replaces it by a file or a pipe. Faults of either file are told under its name; the lines are
+// still converted.
+TEST(CliFiles, InputInOrderAndUnitsBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const TemporaryDirectory directory;
     directory.write("a.txt", "36 km/h\n5 abc\n");
     directory.write("b.txt", "5 abc\n");
@@ -89,13 +91,6 @@ TEST(CliInputFiles, ConvertedInOrderOrNotAtAllWhenOneIsUnreadable) {
                       kCannotRead + missing + " (neexistuje)\n" + kCannotRead + folder +
                           " (je to adresář)\n" + kCannotRead + missing + " (neexistuje)\n",
                       2}));
-}
-
-// A copy of the tool in a directory of its own finds the Prevody.kfc there; --prevody
-// replaces it by a file or a pipe. Faults of either file are told under its name; the lines are
-// still converted.
-TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
-    const TemporaryDirectory directory;
     const std::string tool = directory.fileName("vemlik-cli");
     std::filesystem::copy_file(VEMLIK_CLI_PATH, tool);
     const auto skipped = [](const std::string& file) {
@@ -107,9 +102,9 @@ TEST(CliUserUnits, FileBesideTheExecutableUnlessAnotherFileOrPipeIsNamed) {
     const std::string other = kUnderWine ? "jine.kfc" : "jine\x1b[1m.kfc";
     directory.write(other, "loket, 0.6 , 5 \r\nnic\r\n");
     const std::string named = directory.fileName(other);
-    EXPECT_EQ(runTool(tool, kComma, "m 1 sah\n"),
+    EXPECT_EQ(runCli(kComma, "m 1 sah\n", tool),
               (CliRun{"1,7000 m\n", skipped(shownName(directory.fileName("Prevody.kfc"))), 0}));
-    EXPECT_EQ(runTool(tool, {"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n"),
+    EXPECT_EQ(runCli({"--separator", ",", "--prevody", named}, "1 sah\nm 1 loket\n", tool),
               (CliRun{"CHYBA !\n0,60000 m\n",
                       skipped(directory.fileName(kUnderWine ? other : "jine\\x1B[1m.kfc")) +
                           "řádek 1: Neznamy rozmer!: sah\n",
@@ -132,8 +127,10 @@ constexpr std::size_t kMaxLine = std::size_t{16} << 20;
 // A line at the limit is converted; one byte more is answered without being converted, also
 // as the last line without a line end. The lines around it convert as usual. Endless input into
 // a pipe whose reader has gone ends at the first refused write, with a message and status 2
-// rather than by the signal of the pipe.
-TEST(CliStreams, OverlongLinesAreRefusedAndARefusedWriteEndsTheRun) {
+// rather than by the signal of the pipe. On a stream shared with the results each message
+// follows the result of its own line, also when the results fill the buffers; a blank line is
+// answered by an empty one.
+TEST(CliStreams, OverlongLinesRefusedWritesAndMessagesOnAStreamSharedWithResults) {
     const std::string atLimit = std::string(kMaxLine - 7, ' ') + "36 km/h";
     const std::string overLimit(kMaxLine + 1, 'm');
     const std::string tooLong = ": řádek je delší než 16 MiB\n";
@@ -142,6 +139,10 @@ TEST(CliStreams, OverlongLinesAreRefusedAndARefusedWriteEndsTheRun) {
                       "řádek 2" + tooLong + "řádek 4" + tooLong, 1}));
     EXPECT_EQ(runShell("{ yes '36 km/h' | timeout 60 " + kCli + "; echo $? >&2; } | true"),
               (CliRun{"", "vemlik-cli: výstup nelze zapsat\n2\n", 0}));
+    const std::string blanks = "   \n" + std::string(20000, '\n');
+    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
+              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
+                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 // Running out of memory is told in Czech with status 2, not by an abort. The address sanitizer
@@ -155,15 +156,6 @@ TEST(CliStreams, RunningOutOfMemoryEndsWithACzechMessage) {
     }
     EXPECT_EQ(runShell("ulimit -v 40000 && " + kCli, std::string(kMaxLine, 'm') + "\n"),
               (CliRun{"", "vemlik-cli: nedostatek paměti, převod byl přerušen\n", 2}));
-}
-
-// On a stream shared with the results each message follows the result of its own line, also
-// when the results fill the buffers; a blank line is answered by an empty one.
-TEST(CliStreams, MessagesOnAStreamSharedWithResultsFollowTheirOwnLines) {
-    const std::string blanks = "   \n" + std::string(20000, '\n');
-    EXPECT_EQ(runShell(kCli + " 2>&1", "5 xyz\n36 km/h\n" + blanks + "5 abc\n").output,
-              "CHYBA !\nřádek 1: Neznamy rozmer!: xyz\n10.000 m/s\n\n" + std::string(20000, '\n') +
-                  "CHYBA !\nřádek 20004: Neznamy rozmer!: abc\n");
 }
 
 } // namespace vemlik::testing

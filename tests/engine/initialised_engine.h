@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 namespace vemlik::testing {
 
@@ -37,11 +38,14 @@ protected:
     }
     std::string userFileName() const { return directory.fileName("Prevody.kfc"); }
     const UnitRecord& row(int number) const { return units->row(number); }
-    void expectRow(int number, const UnitRecord& expected) const {
-        const UnitRecord& actual = row(number);
-        EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
-                  std::tie(expected.abbreviation, expected.factor, expected.dimensionCode))
-            << number;
+    // The rows from the first number on hold the records.
+    void expectRows(int first, const std::vector<UnitRecord>& records) const {
+        for (int number = first; const UnitRecord& expected : records) {
+            const UnitRecord& actual = row(number++);
+            EXPECT_EQ(std::tie(actual.abbreviation, actual.factor, actual.dimensionCode),
+                      std::tie(expected.abbreviation, expected.factor, expected.dimensionCode))
+                << expected.abbreviation.substr(0, 10);
+        }
     }
 
     TemporaryDirectory directory;

@@ -5,9 +5,8 @@
 namespace vemlik {
 namespace {
 
-using testing::repeated;
-
 using testing::Messages;
+using testing::repeated;
 
 const std::string kMissingBlank = "Chybí mezera za číslem!  :";
 const std::string kInconsistent = "Nekonzistentni jednotky!   ";
@@ -54,49 +53,41 @@ TEST_F(LineConverter, ConvertsBetweenUnitsAndTemperatureScales) {
 }
 
 // The flag of a line is that of its last fault, kept through the items that follow. A unit
-// whose factor leaves double's range or whose exponents leave 16 bits converts nothing.
+// whose factor leaves double's range or whose exponents leave 16 bits converts nothing, as does
+// a result below the smallest normal single (1e-44 would show as 9,8091E-45).
 TEST_F(LineConverter, ReportsFaultsAndGoesOn) {
     const std::string underflow = "km9" + repeated("/km9", 40);
     // The rest of the line is quoted up to 80 characters.
     const std::string quoted = "5" + repeated("ž", 79);
-    const Messages inFull = {kMissingBlank + quoted};
-    const Messages cut = {kMissingBlank + quoted + "…"};
+    const std::string inconsistentM = kInconsistent + "m :  1  0";
+    const std::string qq = kUnknown + "qq";
     const Messages unknowns = {kMissingBlank + "5x xyz/abc2*s", kUnknown + "xyz", kUnknown + "abc",
-                               kUnknown + "qq", kInconsistent + "m :  1  0"};
+                               qq, inconsistentM};
+    const Messages outOfRange = {kOutOfRangeText};
     expectConversions(
-        {Line{"m 5 s", 5, InconsistentUnits, {kInconsistent + "m :  1  0"}},
+        {Line{"m 5 s", 5, InconsistentUnits, {inconsistentM}},
          Line{"Pa 5 N", 5, InconsistentUnits, {kInconsistent + "m : -1  1"}},
-         Line{"m 5 6 7", 7, InconsistentUnits, {kInconsistent + "m :  1  0"}},
+         Line{"m 5 6 7", 7, InconsistentUnits, {inconsistentM}},
          Line{"  5.  m ", 5, None, {kMissingBlank + "5.  m"}},
-         Line{quoted, 5, None, inFull},
-         Line{quoted + "ž", 5, None, cut},
+         Line{quoted, 5, None, {kMissingBlank + quoted}},
+         Line{quoted + "ž", 5, None, {kMissingBlank + quoted + "…"}},
          Line{"qq*m 5x xyz/abc2*s", 5, InconsistentUnits, unknowns},
-         Line{"5 xyz; m 5 s; 5 km",
-              5,
-              InconsistentUnits,
-              {kUnknown + "xyz", kInconsistent + "m :  1  0"}},
-         Line{"1e999 m", 0, ResultOutOfRange, {kOutOfRangeText}},
-         // Below the smallest normal single: 1e-44 would show as 9,8091E-45.
-         Line{"1e-50 m", 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{"km 1e-300 m", 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{"-1e-44 m", 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{"1e38 km", 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{"qq 1e999 s",
-              0,
-              InconsistentUnits,
-              {kUnknown + "qq", kOutOfRangeText, kInconsistent + "s :  0  1"}},
-         Line{"1 " + underflow, 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5",
-              0,
-              ResultOutOfRange,
-              {kOutOfRangeText}},
-         Line{"5 m9" + repeated("*m9", 3641), 0, ResultOutOfRange, {kOutOfRangeText}},
-         Line{"5 s/s9" + repeated("/s9", 3641), 0, ResultOutOfRange, {kOutOfRangeText}},
-         {"qq 1 " + underflow,
-          0,
-          InconsistentUnits,
-          {kUnknown + "qq", kOutOfRangeText, kInconsistent + "m :  0 -351"}},
-         Line{repeated("1 mm;", 25000), 0.001F}});
+         Line{"5 xyz; m 5 s; 5 km", 5, InconsistentUnits, {kUnknown + "xyz", inconsistentM}},
+         Line{"qq 1e999 s", 0, InconsistentUnits,
+              Messages{qq, kOutOfRangeText, kInconsistent + "s :  0  1"}},
+         Line{"qq 1 " + underflow, 0, InconsistentUnits,
+              Messages{qq, kOutOfRangeText, kInconsistent + "m :  0 -351"}},
+         Line{repeated("1 mm;", 25000), 0.001F},
+         Line{"1e999 m", 0, ResultOutOfRange, outOfRange},
+         Line{"1e-50 m", 0, ResultOutOfRange, outOfRange},
+         Line{"km 1e-300 m", 0, ResultOutOfRange, outOfRange},
+         Line{"-1e-44 m", 0, ResultOutOfRange, outOfRange},
+         Line{"1e38 km", 0, ResultOutOfRange, outOfRange},
+         Line{"1 " + underflow, 0, ResultOutOfRange, outOfRange},
+         Line{"5 m9" + repeated("*m9", 3641), 0, ResultOutOfRange, outOfRange},
+         Line{"5 s/s9" + repeated("/s9", 3641), 0, ResultOutOfRange, outOfRange},
+         Line{repeated("km9*", 12) + "m" + repeated("/m9", 12) + " 5", 0, ResultOutOfRange,
+              outOfRange}});
 }
 
 TEST_F(LineConverter, StoresTheFirstFiveItemsAndKeepsOperandTextsAcrossItems) {

@@ -93,15 +93,13 @@ TEST_F(ResultUnit, NamesSevenDerivedUnitsAndSpellsOutTheRest) {
 
 const std::string kHead = "\r\nVýchozí rozměr  Požadovaný rozměr\r\n";
 
-// The result starts at the next print zone, counted in characters; a line that fills its zone
-// gets a whole zone of blanks.
-TEST(ResultsFileFormat, SingleConversionLinePadsTheLineToTheNextPrintZone) {
+// The result, or a block's target unit, starts at the next print zone, counted in characters; a
+// line that fills its zone gets a whole zone of blanks. A block table's section frames its rows
+// up to a line of one blank.
+TEST(ResultsFileFormat, LinesArePaddedToPrintZonesAndTablesFramed) {
     EXPECT_EQ(singleConversionLine("třináct znaků", "x"), "třináct znaků =  x\r\n");
     EXPECT_EQ(singleConversionLine("14 characters!", ""),
               "14 characters!" + std::string(14, ' ') + "=  \r\n");
-}
-
-TEST(ResultsFileFormat, BlockTableSectionFramesTheRowsUpToALineOfOneBlank) {
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\n \n30\t303,15\n"),
               kHead + "C" + std::string(15, ' ') + "K\r\n20\t293,15\r\n \r\n");
     // A CR still ends a row, and the next row keeps its first character.
@@ -110,11 +108,9 @@ TEST(ResultsFileFormat, BlockTableSectionFramesTheRowsUpToALineOfOneBlank) {
     // Text after the last line end is left out.
     EXPECT_EQ(blockTableSection("C", "K", "20\t293,15\n30\t303"),
               blockTableSection("C", "K", "20\t293,15\n \n30\t303,15\n"));
-}
-
-TEST(ResultsFileFormat, BlockTargetUnitMovesOnByZoneAndStepForLongSourceUnits) {
-    // 13 characters reach the first zone at 14, then column 16; 14 characters fill the zone,
-    // so the next zone starts at 28 and the target at 32. Czech letters count once.
+    // The block's target unit after a long source unit: 13 characters reach the first zone at 14,
+    // then column 16; 14 characters fill the zone, so the next zone starts at 28 and the target
+    // at 32. Czech letters count once.
     EXPECT_EQ(blockTableSection("kcal/m2/h/C13", "W", ""), kHead + "kcal/m2/h/C13   W\r\n \r\n");
     EXPECT_EQ(blockTableSection("žžžžžžžžžžžžžž", "W", ""),
               kHead + "žžžžžžžžžžžžžž" + std::string(18, ' ') + "W\r\n \r\n");

@@ -46,13 +46,15 @@ protected:
 };
 
 // A blank stands where a sign could; every double and code reads back, also beside the longest
-// abbreviation, whose record just fits the reader's line.
-TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
+// abbreviation, whose record just fits the reader's line. A last line without its line end (an
+// editor's save, printf without \r\n) must not swallow the record, or both units are lost at
+// the next start.
+TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRowsOnLinesOfTheirOwn) {
     EXPECT_TRUE(append("versta", 1066.8, 5));
     EXPECT_TRUE(append("záporná", -2.5E-7, -3));
     EXPECT_EQ(directory.read("Prevody.kfc"), "versta, 1066.8 , 5 \r\nzáporná,-2.5e-07 ,-3 \r\n");
     constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
-    const UnitRecord extremes[] = {
+    const std::vector<UnitRecord> extremes = {
         UnitRecord{"f", 1.0 / 3.0, std::numeric_limits<std::int32_t>::max()},
         UnitRecord{"f", -1.5e-300, kLowest}, UnitRecord{"f", 5e-324, kLowest},
         UnitRecord{"f", std::numeric_limits<double>::max(), kLowest},
@@ -63,8 +65,14 @@ TEST_F(UserConversionFileTest, AppendedRecordsReadBackTheSameRows) {
     restart();
     EXPECT_TRUE(sink.messages.empty());
     ASSERT_EQ(units->rowCount(), 98);
-    for (int index = 0; index < 5; ++index) {
-        expectRow(94 + index, extremes[index]);
+    expectRows(94, extremes);
+    for (const std::string before : {"versta, 1066.8 , 5 ", "versta, 1066.8 , 5 \r"}) {
+        startWith(before);
+        EXPECT_TRUE(append("sah", 2.1336, 5));
+        EXPECT_EQ(directory.read("Prevody.kfc"), before + "\r\nsah, 2.1336 , 5 \r\n");
+        restart();
+        EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages.size()), std::tuple(2, 0u))
+            << before;
     }
 }
 
@@ -77,11 +85,9 @@ TEST_F(UserConversionFileTest, ReadsRecordsWithOrWithoutTheBlanks) {
               "f\",1e-09,6");
     ASSERT_EQ(units->rowCount(), 96);
     EXPECT_TRUE(sink.messages.empty());
-    expectRow(92, {"versta", 1066.8, 5});
-    expectRow(93, {"two words", 1500, 54});
-    expectRow(94, {"c", 0.5, -5});
+    expectRows(92, {UnitRecord{"versta", 1066.8, 5}, UnitRecord{"two words", 1500, 54},
+                    UnitRecord{"c", 0.5, -5}, UnitRecord{"KM", 5, 5}, UnitRecord{"f\"", 1e-9, 6}});
     EXPECT_EQ(units->find("KM"), 5); // stored, but the built-in km comes first
-    expectRow(96, {"f\"", 1e-9, 6});
 }
 
 TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
@@ -97,7 +103,10 @@ TEST_F(UserConversionFileTest, SkipsAndReportsMalformedRecords) {
     }
 }
 
-TEST_F(UserConversionFileTest, StopsAtAFullTable) {
+// Reading stops at a full table. Past the last record only 4 MiB are read, so that blank lines
+// or a hole of zero bytes hold the start no longer however long they run: the records after
+// them are not read, and that is told.
+TEST_F(UserConversionFileTest, StopsAtAFullTableAndReadsABoundedStretchPastTheLastRecord) {
     std::string records;
     for (int number = 1; number <= 9; ++number) {
         records += "u" + std::to_string(number) + ", " + std::to_string(number) + " , 5 \r\n";
@@ -110,11 +119,6 @@ TEST_F(UserConversionFileTest, StopsAtAFullTable) {
               std::tuple(100, 9, "u9"));
     EXPECT_EQ(sink.messages, (Messages{malformedOn(1), "Tabulka jednotek je plná, další převody "
                                                        "ze souboru Prevody.kfc nebyly načteny!"}));
-}
-
-// Past the last record only 4 MiB are read, so that blank lines or a hole of zero bytes hold the
-// start no longer however long they run: the records after them are not read, and that is told.
-TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
     const auto readOnlyTo = [](const char* line, const std::string& file = "Prevody.kfc") {
         return "Soubor " + file + " byl načten jen po řádek " + std::string(line) +
                ", dál bylo příliš mnoho prázdných nebo chybných řádků!";
@@ -136,30 +140,15 @@ TEST_F(UserConversionFileTest, ReadsABoundedStretchPastTheLastRecord) {
 TEST_F(UserConversionFileTest, EncodingIsDecidedLineByLine) {
     const std::string legacy = "\xD8\xE1\x64, 2 , 5 \r\nk\xF9\xF2, 3 , 544 \r\n";
     startWith(legacy);
-    expectRow(92, {"Řád", 2, 5});
-    expectRow(93, {"kůň", 3, 544});
+    expectRows(92, {{"Řád", 2, 5}, {"kůň", 3, 544}});
     EXPECT_FALSE(append("šipka→", 1, 5));
     EXPECT_TRUE(append("měřič", 0.25, 5));
     EXPECT_EQ(directory.read("Prevody.kfc"), legacy + "m\xEC\xF8i\xE8, 0.25 , 5 \r\n");
 
     startWith("délka, 2 , 5 \r\n" + legacy);
-    expectRow(92, {"délka", 2, 5});
-    expectRow(93, {"Řád", 2, 5});
+    expectRows(92, {{"délka", 2, 5}, {"Řád", 2, 5}});
     EXPECT_TRUE(append("měřič", 0.25, 5));
     EXPECT_EQ(directory.read("Prevody.kfc"), "délka, 2 , 5 \r\n" + legacy + "měřič, 0.25 , 5 \r\n");
-}
-
-// A last line without its line end (an editor's save, printf without \r\n) must not swallow
-// the record, or both units are lost at the next start.
-TEST_F(UserConversionFileTest, AppendedRecordStartsOnALineOfItsOwn) {
-    for (const std::string before : {"versta, 1066.8 , 5 ", "versta, 1066.8 , 5 \r"}) {
-        startWith(before);
-        EXPECT_TRUE(append("sah", 2.1336, 5));
-        EXPECT_EQ(directory.read("Prevody.kfc"), before + "\r\nsah, 2.1336 , 5 \r\n");
-        restart();
-        EXPECT_EQ(std::tuple(units->counts().userRows, sink.messages.size()), std::tuple(2, 0u))
-            << before;
-    }
 }
 
 // Files from old systems end their lines with CR alone. Read from the file in pieces, CR LF

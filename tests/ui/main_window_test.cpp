@@ -1,5 +1,4 @@
 #include "program_under_test.h"
-#include "recording_sink.h"
 #include "status_panels.h"
 
 #include <QClipboard>
@@ -53,31 +52,17 @@ private:
         return !heard(control).isEmpty() && (frame == nullptr || heard(control) != frame->title());
     }
 
-    static QList<QWidget*> overviewWindows() {
-        QList<QWidget*> windows = QApplication::topLevelWidgets();
-        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
-        return windows;
-    }
-
-    // Added as the user page adds a unit, while the overview is the active window.
-    void addUserUnit(const char* abbreviation) const {
-        vemlik::Engine& engine = program->engine();
-        vemlik::testing::RecordingSink messages;
-        engine.takeUserDimension("m", messages);
-        QVERIFY(engine.takeUserFactor("2", messages));
-        QVERIFY(engine.addUserUnit(abbreviation, "m", messages));
-    }
-
     static bool activate(QWidget* window) {
         window->activateWindow();
         return QTest::qWaitForWindowActive(window);
     }
 
-    // The list of the overview once the overview is the active window.
+    // The list of the overview once the overview, the only one, is the active window.
     static QListWidget* overviewList() {
-        QWidget* overview = overviewWindows().value(0);
-        return overview != nullptr && QTest::qWaitForWindowActive(overview)
-                   ? overview->findChild<QListWidget*>("T_Zkratky")
+        QList<QWidget*> windows = QApplication::topLevelWidgets();
+        windows.removeIf([](const QWidget* window) { return window->objectName() != "F_Prehled"; });
+        return windows.size() == 1 && QTest::qWaitForWindowActive(windows[0])
+                   ? windows[0]->findChild<QListWidget*>("T_Zkratky")
                    : nullptr;
     }
 
@@ -88,8 +73,11 @@ private slots:
         menu = program->lblNabidka;
     }
 
-    // The first activation shows the menu, which is chosen from by Enter or a double click.
-    void menuChoicesByEnterAndDoubleClick() {
+    // The first activation shows the menu, which is chosen from by Enter or a double click. A
+    // caption's click or access key enters its page, which empties it; Ctrl+Tab, which would pass
+    // page entry by, changes nothing. The shown page's "Nové zadání" takes Alt+N at every press,
+    // as the check box takes Alt+U, rather than the caption that shares the key.
+    void pagesEnteredByMenuCaptionsAndKeys() {
         QVERIFY(program->SSTab1->currentIndex() == 0 && menu->hasFocus() &&
                 menu->currentRow() == 0);
         QCOMPARE(panels(), "| 0 +  91");
@@ -103,16 +91,9 @@ private slots:
         menu->setCurrentRow(0);
         QTest::keyClick(menu, Qt::Key_Enter);
         QCOMPARE(program->SSTab1->currentIndex(), 1);
-    }
-
-    // A caption's click or access key enters its page, which empties it; Ctrl+Tab, which would
-    // pass page entry by, changes nothing. The shown page's "Nové zadání" takes Alt+N at every
-    // press, as the check box takes Alt+U, rather than the caption that shares the key.
-    void captionsEnterPagesAndLeaveSharedKeysToThePage() {
         fillSinglePage();
-        const Qt::KeyboardModifiers pageKeys[] = {Qt::ControlModifier,
-                                                  Qt::ControlModifier | Qt::ShiftModifier};
-        for (const Qt::KeyboardModifiers modifiers : pageKeys) {
+        for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                      Qt::ControlModifier | Qt::ShiftModifier}) {
             QTest::keyClick(Text1, Qt::Key_Tab, modifiers);
             QVERIFY(program->SSTab1->currentIndex() == 1 && Text1->text() == "36 km/h");
         }
@@ -149,8 +130,9 @@ private slots:
         QListWidget* list = overviewList();
         QVERIFY(list && list->count() == 91 && list->item(90)->text() == "mi");
         list->setCurrentRow(10);
-        addUserUnit("versta");
-        addUserUnit("m");
+        // Added while the overview is the active window.
+        QVERIFY(vemlik::testing::addUnitOfTwoMetres(program->engine(), "versta"));
+        QVERIFY(vemlik::testing::addUnitOfTwoMetres(program->engine(), "m"));
         QVERIFY(activate(program->window) && singlePageEmpty());
         QVERIFY(program->SSTab1->currentIndex() == 1 && menu->currentRow() == 2);
         QCOMPARE(panels(), "Prevody.kfc| 2 +  91");
@@ -189,32 +171,18 @@ private slots:
                  QStringList({"Slouží k přepočtu tabulky dat se stejným rozměrem", " Přepočet ",
                               "Přepočtená číselná hodnota",
                               "Výsledky bloku přepočtu v pořadí původní a přepočtená hodnota"}));
-        QStringList naming;
-        const auto note = [&naming](const QString& owner, const QString& shown) {
-            if (shown.contains("Vemlik")) {
-                naming.append(owner);
-            }
-        };
+        QStringList shown("lblNabidka: " + entries.join(u' '));
         for (const QLabel* label : program->window->findChildren<QLabel*>()) {
-            note(label->objectName(), label->text());
+            shown.append(label->objectName() + ": " + label->text());
         }
         for (const QGroupBox* frame : program->window->findChildren<QGroupBox*>()) {
-            note(frame->objectName(), frame->title());
+            shown.append(frame->objectName() + ": " + frame->title());
         }
         for (int index = 0; index < program->SSTab1->count(); ++index) {
-            note("SSTab1", program->SSTab1->tabText(index));
+            shown.append("SSTab1: " + program->SSTab1->tabText(index));
         }
-        note("lblNabidka", entries.join(u' '));
-        QCOMPARE(naming, QStringList({"Label1"}));
-    }
-
-    // The window system is asked for a frame that minimizes and closes the window, but offers
-    // no maximizing of a window that keeps its size.
-    void frameWithoutMaximizing() {
-        const Qt::WindowFlags frame = program->window->windowHandle()->flags();
-        QVERIFY(frame.testFlag(Qt::WindowMinimizeButtonHint) &&
-                frame.testFlag(Qt::WindowCloseButtonHint) &&
-                !frame.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(shown.filter("Vemlik"),
+                 QStringList("Label1: " + program->control<QLabel>("Label1")->text()));
     }
 
     // The status panels at their widths with room for their texts, labels and buttons wide
@@ -236,10 +204,8 @@ private slots:
             }
         }
         for (QLabel* label : program->window->findChildren<QLabel*>()) {
-            const QSize hint = label->sizeHint();
-            if (label->wordWrap()
-                    ? label->heightForWidth(label->width()) > label->height()
-                    : hint.width() > label->width() || hint.height() > label->height()) {
+            if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                  : label->size().expandedTo(label->sizeHint()) != label->size()) {
                 faults.append(label->objectName());
             }
         }
@@ -252,13 +218,19 @@ private slots:
     }
 
     // Every focusable control of both windows has a name, taken from what explains it on screen.
-    // Escape only hides the overview: the menu and the pages' buttons show the same one again.
-    // Closing the main window ends the run.
-    void namesKeysAndOneOverview() {
+    // Pasting an empty clipboard or selection as a window system hands them over, data without a
+    // single format, also once the program that copied has ended while a context menu was open,
+    // leaves every field as it was. Escape only hides the overview: the menu and the pages'
+    // buttons show the same one again. The window system is asked for a frame that minimizes and
+    // closes the main window, but offers no maximizing of a window that keeps its size; closing
+    // it ends the run.
+    void namesPastingKeysAndFrames() {
         program->choose(2);
         QListWidget* list = overviewList();
         QVERIFY(list && list->hasFocus() && list->selectedItems() == QList{list->item(0)});
+        QClipboard* clipboard = QGuiApplication::clipboard();
         QStringList nameless;
+        QStringList fields;
         for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 // A widget with a focus proxy hands the focus on; the proxy is walked itself.
@@ -267,39 +239,13 @@ private slots:
                     nameless.append(widget->objectName() + u'/' +
                                     widget->metaObject()->className());
                 }
-            }
-        }
-        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
-        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text10"), QAccessible::Description),
-                 "Vložte číslo s rozměry k převodu|"
-                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(!list->window()->isVisible() && program->ended->isEmpty());
-        program->choose(0);
-        program->click("Command3");
-        QCOMPARE(overviewList(), list);
-        QCOMPARE(overviewWindows().size(), 1);
-        program->window->close();
-        QCOMPARE(program->ended->count(), 1);
-    }
-
-    // An empty clipboard and selection as a window system hands them over: data without a
-    // single format, also once the program that copied has ended while a context menu was open.
-    void pastingNothingLeavesEveryFieldAsItWas() {
-        program->choose(2);
-        QListWidget* list = overviewList();
-        QVERIFY(list);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        QStringList fields;
-        for (QWidget* window : {static_cast<QWidget*>(program->window), list->window()}) {
-            for (QWidget* field : window->findChildren<QWidget*>()) {
-                auto* line = qobject_cast<QLineEdit*>(field);
-                auto* table = qobject_cast<QPlainTextEdit*>(field);
+                auto* line = qobject_cast<QLineEdit*>(widget);
+                auto* table = qobject_cast<QPlainTextEdit*>(widget);
                 if (line == nullptr && table == nullptr) {
                     continue;
                 }
-                const QMetaProperty text = field->metaObject()->userProperty();
-                text.write(field, "36 km/h");
+                const QMetaProperty text = widget->metaObject()->userProperty();
+                text.write(widget, "36 km/h");
                 clipboard->setText("vloženo");
                 const std::unique_ptr<QMenu> contextMenu(line != nullptr
                                                              ? line->createStandardContextMenu()
@@ -310,15 +256,30 @@ private slots:
                 QAction* paste = contextMenu->actions().value(5);
                 QCOMPARE(paste->text(), "&Vložit\tCtrl+V");
                 paste->trigger();
-                QWidget* clicked = table != nullptr ? table->viewport() : field;
-                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-                QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+                QWidget* clicked = table != nullptr ? table->viewport() : widget;
+                QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+                QTest::keyClick(widget, Qt::Key_Insert, Qt::ShiftModifier);
                 QTest::mouseClick(clicked, Qt::MiddleButton, {}, clicked->rect().center());
-                fields.append(field->objectName() + ": " + text.read(field).toString());
+                fields.append(widget->objectName() + ": " + text.read(widget).toString());
             }
         }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
         QCOMPARE(fields.size(), 10);
         QCOMPARE(fields.filter("36 km/h").size(), 10);
+        QCOMPARE(heard(Text1) + '|' + heard(program->control("Text10"), QAccessible::Description),
+                 "Vložte číslo s rozměry k převodu|"
+                 "Rozměr jednotky vyjádřený pomocí základních jednotek (např. kg2*m/s2/K ) nebo x");
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->window()->isVisible() && program->ended->isEmpty());
+        program->choose(0);
+        program->click("Command3");
+        QCOMPARE(overviewList(), list);
+        const Qt::WindowFlags frame = program->window->windowHandle()->flags();
+        QVERIFY(frame.testFlag(Qt::WindowMinimizeButtonHint) &&
+                frame.testFlag(Qt::WindowCloseButtonHint) &&
+                !frame.testFlag(Qt::WindowMaximizeButtonHint));
+        program->window->close();
+        QCOMPARE(program->ended->count(), 1);
     }
 };
 

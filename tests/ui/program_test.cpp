@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,6 +19,7 @@
 #include <QTreeView>
 
 #include <csignal>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -84,9 +83,7 @@ private:
 private slots:
     // Made once, as the program itself is.
     void initTestCase() {
-        QFile file(userFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("versta, 1066.8 , 5 \r\n") > 0);
-        file.close();
+        std::ofstream(userFileName.toStdString(), std::ios::binary) << "versta, 1066.8 , 5 \r\n";
 #ifndef _WIN32
         std::signal(SIGPIPE, SIG_DFL);
 #endif
@@ -94,15 +91,11 @@ private slots:
         QFile::remove(userFileName);
     }
 
-    void startsWithItsIdentityCzechTextsAndTheUserFileBesideIt() {
+    void startsWithItsIdentityAndTheUserFileBesideIt() {
         // The desktop entry's name, and the icon built into the program at one size.
         QCOMPARE(QApplication::applicationName() + ' ' + QGuiApplication::desktopFileName(),
                  "Vemlik cz.vemlik.Vemlik");
         QCOMPARE(program->window().windowIcon().availableSizes(), QList<QSize>{QSize(48, 48)});
-        // Qt's own texts, such as a text box's context menu, are in Czech.
-        const std::unique_ptr<QMenu> textMenu(
-            program->window().findChild<QLineEdit*>("Text1")->createStandardContextMenu());
-        QCOMPARE_NE(textMenu->actions().value(0)->text().section(u'\t', 0, 0), "&Undo");
 #ifndef _WIN32
         // A write into a pipe without a reader fails like any other instead of ending the run.
         struct sigaction brokenPipe {};
@@ -110,10 +103,9 @@ private slots:
 #endif
         program->window().show();
         QVERIFY(QTest::qWaitForWindowActive(&program->window()));
-        const auto panel = [this](const char* name) {
-            return program->window().findChild<QLabel*>(name)->text();
-        };
-        QCOMPARE(panel("Panel4") + '|' + panel("Panel5"), "Prevody.kfc| 1 +  91");
+        QCOMPARE(program->window().findChild<QLabel*>("Panel4")->text() + '|' +
+                     program->window().findChild<QLabel*>("Panel5")->text(),
+                 "Prevody.kfc| 1 +  91");
     }
 
     // What the user typed is shown as typed, never as markup.
@@ -135,33 +127,14 @@ private slots:
         QVERIFY(!dialogs.askYesNo("Převod <i>versta</i> bude zapsán do souboru"));
     }
 
-    // Closed, the dialog gives no name; accepted, the new name, without creating the file.
-    void fileDialogShowsTheDescriptionAloneAndCzechButtons() {
+    // Closed, the dialog gives no name; accepted, the new name, without creating the file. It
+    // shows the filter's description alone and Czech buttons. On a folder with a subfolder and a
+    // file every word of its list, its headers and its sizes, types and dates, is Czech, also
+    // where Qt takes words from the locale (run under LANG=C and under Czech settings).
+    void fileDialogIsCzech() {
         const QString filter = "Soubor s výslednou tabulkou *.pre|*.pre";
-        const QString name = QDir::temp().filePath("vemlik-novy-soubor.pre");
-        QFile::remove(name);
-        for (const bool accept : {false, true}) {
-            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-                QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(),
-                         "Soubor s výslednou tabulkou *.pre");
-                const auto* buttons = dialog->findChild<QDialogButtonBox*>();
-                QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
-                         czech("QFileDialog", "&Save"));
-                QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
-                         czech("QPlatformTheme", "Cancel"));
-                dialog->selectFile(name);
-                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
-            });
-            QCOMPARE(dialogs.chooseResultsFileName(filter), accept ? name : QString());
-        }
-        QVERIFY(!QFile::exists(name));
-    }
-
-    // A folder with a subfolder and a file: every word of the list, its headers and its sizes,
-    // types and dates, is Czech, also where Qt takes words from the locale (run under LANG=C
-    // and under Czech settings).
-    void fileDialogListsInCzech() {
         const vemlik::testing::TemporaryDirectory folder;
+        const QString name = QDir(folder.path()).filePath("novy-soubor.pre");
         QVERIFY(QDir(folder.path()).mkdir("podslozka"));
         folder.write("vysledky.pre", "36 km/h       =  10,000 m/s\r\n");
         const QStringList czechWords = {"Název", "Velikost", "Typ",     "Datum",
@@ -173,38 +146,46 @@ private slots:
 #else
         const QString folderType = "Složka";
 #endif
-        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->setDirectory(QString::fromStdString(folder.path().string()));
-            const auto* list = dialog->findChild<QTreeView*>("treeView");
-            // Sizes and types come after the names, from a thread of the dialog's model.
-            QStringList rows;
-            const auto typed = [&] {
-                rows = listed(list);
-                return rows.size() == 2 && !rows.value(0).section(u'|', 2, 2).isEmpty() &&
-                       !rows.value(1).section(u'|', 2, 2).isEmpty();
-            };
-            QTRY_VERIFY(typed());
-            QVERIFY2(rows.value(0).startsWith("podslozka||" + folderType + '|') &&
-                         rows.value(1).startsWith("vysledky.pre|29 bajtů|"),
-                     qPrintable(rows.join(u'\n')));
-            QStringList shown;
-            for (int column = 0; column < list->model()->columnCount(list->rootIndex()); ++column) {
-                shown.append(list->model()->headerData(column, Qt::Horizontal).toString());
-            }
-            for (const QString& row : rows) {
-                shown.append(row.section(u'|', 1));
-            }
-            QStringList foreign;
-            for (const QString& word :
-                 shown.join(u' ').split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts)) {
-                if (!czechWords.contains(word)) {
-                    foreign.append(word);
+        for (const bool accept : {false, true}) {
+            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+                QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(),
+                         "Soubor s výslednou tabulkou *.pre");
+                const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                QCOMPARE(buttons->button(QDialogButtonBox::Save)->text(),
+                         czech("QFileDialog", "&Save"));
+                QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
+                         czech("QPlatformTheme", "Cancel"));
+                // In the folder of the name.
+                dialog->selectFile(name);
+                const auto* list = dialog->findChild<QTreeView*>("treeView");
+                // Sizes and types come after the names, from a thread of the dialog's model.
+                QStringList rows;
+                const auto typed = [&] {
+                    rows = listed(list);
+                    return rows.size() == 2 && !rows.value(0).section(u'|', 2, 2).isEmpty() &&
+                           !rows.value(1).section(u'|', 2, 2).isEmpty();
+                };
+                QTRY_VERIFY(typed());
+                QVERIFY2(rows.value(0).startsWith("podslozka||" + folderType + '|') &&
+                             rows.value(1).startsWith("vysledky.pre|29 bajtů|"),
+                         qPrintable(rows.join(u'\n')));
+                QStringList shown;
+                for (int column = 0; column < list->model()->columnCount(list->rootIndex());
+                     ++column) {
+                    shown.append(list->model()->headerData(column, Qt::Horizontal).toString());
                 }
-            }
-            QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u' ')));
-            dialog->reject();
-        });
-        dialogs.chooseResultsFileName("Soubor s převody *.pre|*.pre");
+                for (const QString& row : rows) {
+                    shown.append(row.section(u'|', 1));
+                }
+                QStringList foreign =
+                    shown.join(u' ').split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts);
+                foreign.removeIf([&](const QString& word) { return czechWords.contains(word); });
+                QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u' ')));
+                accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+            });
+            QCOMPARE(dialogs.chooseResultsFileName(filter), accept ? name : QString());
+        }
+        QVERIFY(!QFile::exists(name));
     }
 
     void endsFromTheMenu() {

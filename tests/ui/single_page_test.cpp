@@ -24,9 +24,8 @@ private:
 
     // The marker beside the result, and what a screen reader hears with the conversion line.
     QString errorMarker() const {
-        const QString heard =
-            QAccessible::queryAccessibleInterface(Text1)->text(QAccessible::Description);
-        return program->control<QLabel>("Label6")->text() + '|' + heard;
+        return program->control<QLabel>("Label6")->text() + '|' +
+               QAccessible::queryAccessibleInterface(Text1)->text(QAccessible::Description);
     }
 
     // Checks chkSoubj and names the results file the dialog is to answer with.
@@ -46,40 +45,36 @@ private slots:
         QVERIFY(Text1->hasFocus());
     }
 
-    // "Nové zadání" empties the line and the result but leaves the marker; Escape empties all.
-    void faultyLineShowsErrorUntilEscape() {
-        convert("36 km/h");
-        QVERIFY(Text2->text() == "10,000 m/s" && errorMarker() == "|" && Text1->hasFocus());
+    // Every successful conversion is appended to the results file. "Nové zadání" empties the
+    // line and the result but leaves the error marker; Escape empties all.
+    void appendsEverySuccessfulConversionAndShowsAnErrorUntilEscape() {
+        program->directory.write("vysledky.pre", "stará data\r\n");
+        wantResultsFile(program->directory.fileName("vysledky.pre").c_str());
+        convert("cm/min 12 ft/hr");
+        QVERIFY(Text2->text() == "6,0960 cm/min" && errorMarker() == "|" && Text1->hasFocus());
+        // An empty line converts too: the last value, without a unit.
+        convert(QString());
         convert("12 furlong");
         QCOMPARE(program->dialogs.messages.size(), 1);
         QVERIFY(Text2->text().isEmpty() && errorMarker() == "CHYBA !|CHYBA !");
+        // Written on, also with the check box cleared, while the file is open.
+        QTest::mouseClick(chkSoubj, Qt::LeftButton);
         convert("36 km/h");
         QVERIFY(Text2->text() == "10,000 m/s" && errorMarker() == "CHYBA !|CHYBA !");
         program->click("Command2");
         QVERIFY(Text1->text().isEmpty() && Text2->text().isEmpty() && Text1->hasFocus());
         QCOMPARE(errorMarker(), "CHYBA !|CHYBA !");
-        convert("36 km/h");
+        convert("1 m");
         QTest::keyClick(Text1, Qt::Key_Escape);
         QVERIFY(Text1->text().isEmpty() && Text2->text().isEmpty() && errorMarker() == "|");
-    }
-
-    void appendsEverySuccessfulConversion() {
-        program->directory.write("vysledky.pre", "stará data\r\n");
-        wantResultsFile(program->directory.fileName("vysledky.pre").c_str());
-        convert("cm/min 12 ft/hr");
-        // An empty line converts too: the last value, without a unit.
-        convert(QString());
-        convert("12 furlong");
-        // Written on, also with the check box cleared, while the file is open.
-        QTest::mouseClick(chkSoubj, Qt::LeftButton);
-        convert("36 km/h");
 
         QCOMPARE(program->dialogs.fileDialogFilters, QStringList{"Soubor s převody *.pre|*.pre"});
         QCOMPARE(program->directory.read("vysledky.pre"),
                  "stará data\r\n"
                  "cm/min 12 ft/hr             =  6,0960 cm/min\r\n"
                  "              =  6,0960 \r\n"
-                 "36 km/h       =  10,000 m/s\r\n");
+                 "36 km/h       =  10,000 m/s\r\n"
+                 "1 m           =  1,0000 m\r\n");
     }
 
     // The conversion is shown all the same; the file is closed and told about once. A dialog

@@ -8,9 +8,6 @@
 #include <unistd.h>
 #endif
 
-constexpr std::size_t kBuiltInUnits = 91;
-constexpr std::size_t kTableRows = 100;
-
 // The user conversion page through its widgets, Prevody.kfc through its bytes.
 class UserPageTest : public QObject, vemlik::testing::ProgramFixture {
     Q_OBJECT
@@ -39,8 +36,8 @@ private:
     // The entry named by what was typed is refused with these messages; the page starts anew.
     void expectRefused(const QString& entry, const QString& messages) {
         QCOMPARE(entry + ": " + program->dialogs.messages.join(u'|'), entry + ": " + messages);
-        QVERIFY2(program->engine().units().size() == kBuiltInUnits && entryCleared(),
-                 qPrintable(entry));
+        // Only the built-in units.
+        QVERIFY2(program->engine().units().size() == 91 && entryCleared(), qPrintable(entry));
     }
 
     // By the arrow key, after which the focus moves on to the abbreviation all the same.
@@ -67,9 +64,7 @@ private:
         vemlik::Engine engine;
         vemlik::DiscardingSink messages;
         engine.readUserFile(messages);
-        engine.takeUserDimension("m", messages);
-        engine.takeUserFactor("2", messages);
-        const auto unit = engine.addUserUnit(abbreviation, "m", messages);
+        const auto unit = vemlik::testing::addUnitOfTwoMetres(engine, abbreviation);
         return unit && engine.canWriteUserUnit(*unit, messages) &&
                engine.writeUserUnit(*unit, messages);
     }
@@ -140,10 +135,8 @@ private slots:
     // record. A unit of a name that another window stored since the start is not stored again,
     // one of a name that this run knows is. Every unit stays for this run.
     void unitsOfTwoWindowsAllReadBackAtTheNextStart() {
-        std::string eight;
-        for (const char* unit : {"a", "b", "c", "d", "e", "f", "g", "h"}) {
-            eight += unit + std::string(", 1 , 5 \r\n");
-        }
+        const std::string eight = "a, 1 , 5 \r\nb, 1 , 5 \r\nc, 1 , 5 \r\nd, 1 , 5 \r\n"
+                                  "e, 1 , 5 \r\nf, 1 , 5 \r\ng, 1 , 5 \r\nh, 1 , 5 \r\n";
         for (const bool whileAsked : {false, true}) {
             startOnUserPage(eight);
             const auto anotherWindowStores = [] { QVERIFY(storedByAnotherWindow("sah")); };
@@ -200,20 +193,17 @@ private slots:
             define(abbreviation, dimension, factor);
             expectRefused(abbreviation.left(10) + u'|' + dimension + u'|' + factor, message);
         }
-    }
-
-    void nonNumericFactorIsEmptiedAndRefusedAtConfirmation() {
+        // A factor that is not a number is emptied, and refused at the confirmation.
+        program->dialogs.messages.clear();
         program->type(Text9, "versta");
         program->type(Text10, "m");
         program->type(Text11, "1 066,8");
         QVERIFY(Text11->text().isEmpty() && Text11->hasFocus());
         program->click("Command9");
-        expectRefused("1 066,8", "Faktor není numerická hodnota!|Pro chybné zadání nebylo "
-                                 "zapsáno, zadejte znovu!");
-    }
-
-    void fullTableTakesNothingMore() {
-        while (program->engine().units().size() < kTableRows) {
+        expectRefused("1 066,8", "Faktor není numerická hodnota!|" + faulty);
+        // A full table, of 100 units, takes nothing more.
+        program->dialogs.messages.clear();
+        while (program->engine().units().size() < 100) {
             define("versta", "m", "2");
         }
         define("sazen", "m", "2");

@@ -19,6 +19,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace vemlik::testing {
 
@@ -70,6 +71,14 @@ public:
     PageTabs* SSTab1;
     QListWidget* lblNabidka;
 };
+
+// A unit of 2 m under the abbreviation, added to the engine's table as the user page adds one.
+inline std::optional<UnitRecord> addUnitOfTwoMetres(Engine& engine, const char* abbreviation) {
+    DiscardingSink messages;
+    engine.takeUserDimension("m", messages);
+    engine.takeUserFactor("2", messages);
+    return engine.addUserUnit(abbreviation, "m", messages);
+}
 
 // For test classes whose every test function works on a program of its own: their init()
 // verifies restart(), which shows the main window and waits until it is active. The program
