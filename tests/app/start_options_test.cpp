@@ -27,8 +27,7 @@ const Start kStarts[] = {
      "",
      "vemlik: chybí grafický displej, okno nelze otevřít (není nastavena proměnná DISPLAY ani "
      "WAYLAND_DISPLAY)\nPřevody bez okna dělá vemlik-cli.\n",
-     2},
-};
+     2}};
 
 TEST(WindowProgramArguments, AnswerOrRefuseBeforeAnyWindowOpens) {
     for (const auto& [arguments, outputBegins, errorsEnd, exitStatus] : kStarts) {

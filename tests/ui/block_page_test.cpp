@@ -63,11 +63,9 @@ private slots:
         enterUnits("m", "nm");
         for (const QString& value : {QString("1e300"), "&H" + QString(300, u'F')}) {
             convert(value);
-            QCOMPARE(value.left(5) + ": " + program->control("Text6")->text() + '|' +
-                         program->dialogs.messages.join(u'|'),
-                     value.left(5) + ": |Výsledek je mimo rozsah!");
-            program->dialogs.messages.clear();
+            QVERIFY2(program->control("Text6")->text().isEmpty(), qPrintable(value.left(5)));
         }
+        QCOMPARE(program->dialogs.messages, QStringList(2, "Výsledek je mimo rozsah!"));
         QCOMPARE(table(), rows);
     }
 

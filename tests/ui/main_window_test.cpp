@@ -178,9 +178,6 @@ private slots:
         for (const QGroupBox* frame : program->window->findChildren<QGroupBox*>()) {
             shown.append(frame->objectName() + ": " + frame->title());
         }
-        for (int index = 0; index < program->SSTab1->count(); ++index) {
-            shown.append("SSTab1: " + program->SSTab1->tabText(index));
-        }
         QCOMPARE(shown.filter("Vemlik"),
                  QStringList("Label1: " + program->control<QLabel>("Label1")->text()));
     }

@@ -88,9 +88,9 @@ private slots:
             convert("36 km/h");
             convert("36 km/h");
             const QString row = "'" + fileName + "': ";
-            QCOMPARE(row + program->dialogs.messages.join(u'|'), row + message);
+            QCOMPARE(row + program->dialogs.messages.join(u'|') + " / " + Text2->text(),
+                     row + message + " / 10,000 m/s");
             QVERIFY2(!chkSoubj->isChecked(), qPrintable(row));
-            QCOMPARE(row + Text2->text(), row + "10,000 m/s");
 
             wantResultsFile(program->directory.fileName("b.pre").c_str());
             convert("36 km/h");
