@@ -8,11 +8,9 @@
 
 namespace vemlik {
 
-namespace {
-
 // What the application needs once, before its first window and the first message box, which
 // reading the user's units may show.
-bool prepareApplication() {
+Program::ApplicationPrepared Program::prepareApplication() {
     static const bool prepared = [] {
         // The name every message box carries as its title. Only the name is set, not a display
         // name, so that window systems don't append it to the main window's own title.
@@ -27,13 +25,14 @@ bool prepareApplication() {
 #endif
         return true;
     }();
-    return prepared;
+    static_cast<void>(prepared);
+    return {};
 }
 
-} // namespace
+Program::Program(Dialogs& dialogs) : Program(dialogs, prepareApplication()) {}
 
-Program::Program(Dialogs& dialogs)
-    : prepared_(prepareApplication()), messages_(dialogs), window_(engine_, dialogs, messages_) {
+Program::Program(Dialogs& dialogs, ApplicationPrepared)
+    : messages_(dialogs), window_(engine_, dialogs, messages_) {
     engine_.readUserFile(messages_);
     QObject::connect(&window_, &MainWindow::programEnded, qApp, &QApplication::quit);
 }

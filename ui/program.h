@@ -20,8 +20,12 @@ public:
     Engine& engine() { return engine_; }
 
 private:
-    // First, so that the window is made with the application's texts and look.
-    [[maybe_unused]] bool prepared_;
+    // Taken before any member is made, so that the window is made with the application's texts
+    // and look.
+    struct ApplicationPrepared {};
+    static ApplicationPrepared prepareApplication();
+    Program(Dialogs& dialogs, ApplicationPrepared);
+
     DialogMessageSink messages_;
     Engine engine_;
     MainWindow window_;
